@@ -1,0 +1,48 @@
+# The front door. `make` builds everything into build/, `make run` plays,
+# `make test` runs every suite, `make bench` prints the benchmarks' figures.
+BUILD      := build
+ASAN_BUILD := build-asan
+JOBS       := $(shell nproc 2>/dev/null || echo 2)
+
+# Suites and benchmarks open windows and OpenGL contexts: without a display
+# they run under a virtual X server.
+XRUN := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24")
+
+SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+           LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all deps build test test-asan run bench clean
+
+all: build
+
+deps:
+	@tools/deps.sh
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DZEPHRA_BUILD_TESTS=ON
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	$(XRUN) ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+$(ASAN_BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHRA_SANITIZE=ON \
+	  -DZEPHRA_BUILD_TESTS=ON -DZEPHRA_BUILD_BENCH=OFF
+
+test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	$(SAN_ENV) $(XRUN) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+
+run: build
+	@if [ ! -x $(BUILD)/pouncer_windowed ]; then \
+	  echo "The game is not built yet: $(BUILD)/pouncer_windowed does not exist."; exit 1; fi
+	cd $(CURDIR) && ./$(BUILD)/pouncer_windowed
+
+bench: build
+	$(XRUN) cmake --build $(BUILD) --target run_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,1 @@
+// Placeholder until the audio layer lands; keeps the target buildable.

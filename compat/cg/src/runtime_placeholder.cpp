@@ -1,0 +1,1 @@
+// Placeholder until the compiler lands; keeps the target buildable.

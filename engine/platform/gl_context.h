@@ -1,0 +1,45 @@
+// OpenGL context creation, presentation and the event pump, as the rendering
+// device needs them. Implemented per backend.
+#pragma once
+
+namespace Zephra {
+
+class Window;
+
+namespace Platform {
+
+struct GLContext;  // opaque, owned by the backend
+
+// A compatibility-profile context on window: double-buffered RGBA with the
+// given depth and stencil bits. samples > 0 asks for a multisampled surface
+// and falls back to the plain one when none is offered; floatColor asks for
+// a floating-point colour buffer on that path only. May recreate the native
+// window behind `window` (same size, place and style) where the window system
+// fixes the surface format at window creation.
+GLContext* createGLContext(Window& window, int depthBits, int stencilBits, int samples,
+                           bool floatColor);
+void makeCurrent(Window& window, GLContext* context);
+void destroyGLContext(GLContext* context);
+
+// The entry point for name in the current context, or null. May be a
+// non-null stub for names the driver lacks: see isGLEntryPointOffered.
+void* getGLProcAddress(const char* name);
+// Whether the platform has a multisample pixel-format chooser (the
+// counterpart of wglChoosePixelFormatARB).
+bool hasPixelFormatChooser();
+
+void swapBuffers(Window& window);
+// 0 turns vsync off (benchmarks), 1 on; the default is the driver's.
+void setSwapInterval(int interval);
+
+// The native drawing surface and context objects, for handle queries.
+void* getNativeSurface(const Window& window);
+void* getNativeContext(GLContext* context);
+
+enum class PumpResult { None, Quit, Other };
+// Takes at most one pending event without waiting and dispatches it.
+// Quit is the close request of the window (or of the process).
+PumpResult pumpOneEvent();
+
+}  // namespace Platform
+}  // namespace Zephra

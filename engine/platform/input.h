@@ -1,0 +1,19 @@
+// Polled input: the state at the moment of the call, like an asynchronous
+// key query. Events are not queued for these.
+#pragma once
+
+namespace Zephra {
+
+class Window;
+
+enum class KeyEnum { Escape };
+enum class MouseButtonEnum { Left, Right };
+
+bool isKeyDown(KeyEnum key);
+// The physical state of the button right now, wherever the pointer is.
+bool isMouseButtonDown(MouseButtonEnum button);
+// The pointer in window's client pixels; negative or beyond the size when
+// the pointer is outside the window.
+void getCursorPosition(const Window& window, int& x, int& y);
+
+}  // namespace Zephra

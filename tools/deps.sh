@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# The one list of Debian packages that building, running and testing need.
+# Installs whichever are missing: as root with apt-get, otherwise with sudo,
+# otherwise prints the exact command and fails. Quick when nothing is missing.
+#
+#   tools/deps.sh            what `make`, `make run` and `make test` need
+#   tools/deps.sh assets     also what tools/assets/ needs to regenerate data/
+#   tools/deps.sh fuzz       also what the fuzz targets need
+set -euo pipefail
+
+required=(
+  cmake g++ make pkg-config
+  libsdl2-dev libsdl2-mixer-dev libfreetype-dev libpng-dev libjpeg-dev zlib1g-dev
+  libglu1-mesa-dev libgl1-mesa-dri
+  xvfb xauth xdotool x11-apps x11-utils imagemagick
+  fonts-crosextra-carlito
+  libgtest-dev libstb-dev
+  python3
+)
+assets=(python3-pil python3-numpy lame)
+fuzz=(clang libclang-rt-14-dev)
+
+wanted=("${required[@]}")
+for group in "$@"; do
+  case "$group" in
+    assets) wanted+=("${assets[@]}") ;;
+    fuzz) wanted+=("${fuzz[@]}") ;;
+    *) echo "deps.sh: unknown group '$group' (known: assets, fuzz)" >&2; exit 2 ;;
+  esac
+done
+
+installed=$(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "${wanted[@]}" 2>/dev/null \
+  | awk '$2 ~ /^ii/ {print $1}')
+missing=()
+for p in "${wanted[@]}"; do
+  grep -qx "$p" <<<"$installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing Debian packages: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+if [ "$(id -u)" -eq 0 ]; then
+  apt-get update -qq && apt-get install -y -qq "${missing[@]}"
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+  sudo -n apt-get update -qq && sudo -n DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+else
+  echo "Cannot install packages without root. Run:" >&2
+  echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
