@@ -21,8 +21,9 @@ GLContext* createGLContext(Window& window, int depthBits, int stencilBits, int s
 void makeCurrent(Window& window, GLContext* context);
 void destroyGLContext(GLContext* context);
 
-// The entry point for name in the current context, or null. May be a
-// non-null stub for names the driver lacks: see isGLEntryPointOffered.
+// The entry point for name in the current context, or null. On some window
+// systems a non-null stub comes back for any name, so whether the context
+// really offers a function is for the caller to tell (GL version, extensions).
 void* getGLProcAddress(const char* name);
 // Whether the platform has a multisample pixel-format chooser (the
 // counterpart of wglChoosePixelFormatARB).
