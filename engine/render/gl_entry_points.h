@@ -8,8 +8,8 @@ namespace GLEntryPoints {
 
 constexpr int count = 40;
 
-// The names in look-up order.
-extern const char* const names[count];
+// The name of slot in look-up order (0 to count - 1), or null.
+const char* name(int slot);
 
 // Slots of the entries the engine calls.
 enum Slot {

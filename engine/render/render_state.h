@@ -5,7 +5,7 @@
 namespace Zephra {
 
 // Capabilities for enable/disable. Other values are ignored.
-enum RenderStateEnum {
+enum RenderStateEnum : int {
     Blend = 0,
     DepthTest = 1,
     StencilTest = 2,
@@ -14,7 +14,7 @@ enum RenderStateEnum {
 };
 
 // Blend factors. Other values throw IllegalEnumException.
-enum BlendOperandEnum {
+enum BlendOperandEnum : int {
     Zero = 0,
     One = 1,
     SourceColor = 2,
@@ -28,7 +28,7 @@ enum BlendOperandEnum {
 };
 
 // Primitive modes for begin. Other values throw IllegalEnumException.
-enum PrimitiveTypeEnum {
+enum PrimitiveTypeEnum : int {
     Points = 0,
     Lines = 1,
     LineStrip = 2,
@@ -37,7 +37,7 @@ enum PrimitiveTypeEnum {
 };
 
 // Buffers that clear clears. Other values clear nothing.
-enum ClearTargetEnum {
+enum ClearTargetEnum : int {
     Color = 0,
     Depth = 1,
     Stencil = 2,
@@ -48,7 +48,7 @@ enum ClearTargetEnum {
 };
 
 // The attribute one submit sets. Values without a name set nothing.
-enum VertexAttributeEnum {
+enum VertexAttributeEnum : int {
     VertexPosition = 0,   // emits the vertex, 4 floats
     VertexTexCoord0 = 2,  // units 0 to 7 are 2 to 9, 4 floats
     VertexTexCoord1 = 3,

@@ -10,14 +10,14 @@ namespace Zephra {
 
 // Nearest and Linear clamp to the edge; Mipmapped builds the levels at
 // upload (when pixels are given) and keeps the wrap modes.
-enum TextureFilterEnum {
+enum TextureFilterEnum : int {
     Nearest = 0,
     Linear = 1,
     Mipmapped = 2
 };
 
 // Both coordinates at once. Every value but ClampToEdge repeats.
-enum TextureWrapEnum {
+enum TextureWrapEnum : int {
     Repeat = 0,
     ClampToEdge = 1
 };
