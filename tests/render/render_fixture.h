@@ -1,5 +1,6 @@
-// One window and device per test suite, with helpers that read OpenGL state
-// and pixels back.
+// One window with an OpenGL context per test suite, with helpers that read
+// state and pixels back. GLTest makes the context itself (no Cg needed);
+// RenderTest starts a whole device on it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,20 +14,24 @@
 #include "platform/gl_context.h"
 #include "platform/window.h"
 #include "render/device.h"
+#include "render/gl_entry_points.h"
 
 using Pixel = std::array<int, 4>;
 
-class RenderTest : public ::testing::Test {
+class GLTest : public ::testing::Test {
 protected:
     static constexpr int width = 320;
     static constexpr int height = 240;
 
     static void SetUpTestSuite() {
         window = std::make_unique<Zephra::Window>(width, height, true);
-        device = std::make_unique<Zephra::Device>(*window, 24, 8, 0, 0);
+        context = Zephra::Platform::createGLContext(*window, 24, 8, 0, false);
+        Zephra::Platform::makeCurrent(*window, context);
+        glViewport(0, 0, width, height);
+        ASSERT_TRUE(Zephra::GLEntryPoints::lookUp());
     }
     static void TearDownTestSuite() {
-        device.reset();
+        Zephra::Platform::destroyGLContext(context);
         window.reset();
     }
 
@@ -57,5 +62,19 @@ protected:
     }
 
     static inline std::unique_ptr<Zephra::Window> window;
+    static inline Zephra::Platform::GLContext* context = nullptr;
+};
+
+class RenderTest : public GLTest {
+protected:
+    static void SetUpTestSuite() {
+        window = std::make_unique<Zephra::Window>(width, height, true);
+        device = std::make_unique<Zephra::Device>(*window, 24, 8, 0, 0);
+    }
+    static void TearDownTestSuite() {
+        device.reset();
+        window.reset();
+    }
+
     static inline std::unique_ptr<Zephra::Device> device;
 };

@@ -1,5 +1,3 @@
-#include <GL/glext.h>
-
 #include <memory>
 
 #include "render/render_state.h"
@@ -10,7 +8,7 @@ using namespace Zephra;
 
 namespace {
 
-class RenderStateTest : public RenderTest {};
+class RenderStateTest : public GLTest {};
 
 template <typename E>
 E value(int v) {
@@ -72,7 +70,7 @@ TEST_F(RenderStateTest, IllegalBlendOperandThrowsAndChangesNothing) {
 }
 
 TEST_F(RenderStateTest, BeginTwoDrawsAnOpenLineStrip) {
-    // The default program draws white at the given positions.
+    // No program bound: the fixed pipeline draws the current colour, white.
     clear(Color, 0, 0, 0, 1, 1, 0);
     const int left = 40, right = 200, bottom = 40, top = 160;
     begin(value<PrimitiveTypeEnum>(2));

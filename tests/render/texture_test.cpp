@@ -2,14 +2,14 @@
 #include <vector>
 
 #include "render/texture.h"
+#include "plain_image.h"
 #include "render_fixture.h"
-#include "textured_program.h"
 
 using namespace Zephra;
 
 namespace {
 
-class TextureTest : public RenderTest {
+class TextureTest : public GLTest {
 protected:
     static GLint parameter(GLenum name) {
         GLint value = 0;
@@ -24,32 +24,10 @@ protected:
     static GLuint bound() { return static_cast<GLuint>(integer(GL_TEXTURE_BINDING_2D)); }
 };
 
-// An image that is only its four queries, as the texture reads it.
-class PlainImage : public Image {
-public:
-    PlainImage(int w, int h, PixelType type, std::vector<unsigned char> bytes)
-        : w(w), h(h), type(type), bytes(std::move(bytes)) {}
-    int32_t getWidth() override { return w; }
-    int32_t getHeight() override { return h; }
-    PixelType getPixelType() override { return type; }
-    unsigned char* getData() override { return bytes.data(); }
-
-private:
-    int w, h;
-    PixelType type;
-    std::vector<unsigned char> bytes;
-};
-
 std::vector<unsigned char> rgbPattern(int count) {
     std::vector<unsigned char> bytes(count);
     for (int i = 0; i < count; ++i) bytes[i] = static_cast<unsigned char>(10 + 7 * i);
     return bytes;
-}
-
-bool near(const Pixel& a, const Pixel& b) {
-    for (int i = 0; i < 4; ++i)
-        if (a[i] - b[i] > 1 || b[i] - a[i] > 1) return false;
-    return true;
 }
 
 }  // namespace
@@ -153,36 +131,4 @@ TEST_F(TextureTest, NamesAreMadeWithoutBindingAndDeletedWithTheTexture) {
         EXPECT_TRUE(glIsTexture(name));
     }
     EXPECT_FALSE(glIsTexture(name));
-}
-
-TEST_F(TextureTest, TexturedQuadThroughACgProgramLandsOnItsPixels) {
-    // Bottom row first: red, green; then blue, white.
-    PlainImage image(2, 2, RGBA8,
-                     {255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255});
-    Texture texture(image, Nearest);
-    Program program(texturedSource, "vsMain", "psMain");
-    clear(All, 0, 0, 0, 1, 1, 0);
-    const float tint[4] = {1, 1, 0.5f, 1};
-    // Pixels 80..239 across and 60..179 up.
-    drawTexturedQuad(program, texture, tint, -0.5f, -0.5f, 0.5f, 0.5f);
-
-    EXPECT_PRED2(near, readPixel(120, 90), (Pixel{255, 0, 0, 255}));
-    EXPECT_PRED2(near, readPixel(200, 90), (Pixel{0, 255, 0, 255}));
-    EXPECT_PRED2(near, readPixel(120, 150), (Pixel{0, 0, 128, 255}));
-    EXPECT_PRED2(near, readPixel(200, 150), (Pixel{255, 255, 128, 255}));
-    EXPECT_EQ(readPixel(80, 60), (Pixel{255, 0, 0, 255}));     // first pixel inside
-    EXPECT_EQ(readPixel(239, 179), (Pixel{255, 255, 128, 255}));  // last pixel inside
-    EXPECT_EQ(readPixel(79, 90), (Pixel{0, 0, 0, 255}));
-    EXPECT_EQ(readPixel(240, 150), (Pixel{0, 0, 0, 255}));
-    EXPECT_EQ(readPixel(120, 180), (Pixel{0, 0, 0, 255}));
-}
-
-TEST_F(TextureTest, Luminance8SamplesAsGreyWithOpaqueAlpha) {
-    PlainImage image(1, 1, Luminance8, {200});
-    Texture texture(image, Nearest);
-    Program program(texturedSource, "vsMain", "psMain");
-    clear(All, 0, 0, 0, 0, 1, 0);
-    const float tint[4] = {1, 1, 1, 1};
-    drawTexturedQuad(program, texture, tint, -1, -1, 1, 1);
-    EXPECT_PRED2(near, readPixel(160, 120), (Pixel{200, 200, 200, 255}));
 }
