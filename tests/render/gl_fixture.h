@@ -38,12 +38,10 @@ protected:
     static float ndcY(int y) { return (y + 0.5f) * 2.0f / height - 1.0f; }
 
     // RGBA of one pixel of the back buffer (y up from the bottom row).
-    static Pixel readPixel(int x, int y, GLenum buffer = GL_BACK) {
+    static Pixel readPixel(int x, int y) {
         unsigned char rgba[4] = {};
-        glReadBuffer(buffer);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
-        glReadBuffer(GL_BACK);
         return {rgba[0], rgba[1], rgba[2], rgba[3]};
     }
 

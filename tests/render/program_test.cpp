@@ -4,6 +4,7 @@
 #include "Cg/cgGL.h"
 #include "render/matrix.h"
 #include "render/program.h"
+#include "render/texture.h"
 #include "render_fixture.h"
 #include "utils/exceptions.h"
 
