@@ -43,9 +43,10 @@ TEST(MemoryStream, SeeksFromEachOriginAndRefusesNegativePositions) {
 TEST(MemoryStream, GetSizeRewindsToTheStart) {
     const char bytes[] = "xyz";
     MemoryStream stream(bytes, 3);
-    char c = 0;
-    stream.read(&c, 1, 2);
+    char pair[2];
+    stream.read(pair, 1, 2);
     EXPECT_EQ(stream.getSize(), 3);
+    char c = 0;
     stream.read(&c, 1, 1);
     EXPECT_EQ(c, 'x');
     MemoryStream empty(nullptr, -5);
