@@ -89,10 +89,10 @@ TEST_F(GLDrawing, AStructFromTheVertexEntryFeedsTheFragmentEntry) {
         CG_PROFILE_ARBVP1, "vsMain");
     CGprogram f = program(
         "struct In { float4 tint: COLOR0; float3 extra: TEXCOORD3; };\n"
-        "float4 psMain(In IN): COLOR { return float4(IN.tint.x, IN.extra.x, IN.tint.z, IN.extra.z); }",
+        "float4 psMain(In IN): COLOR { return float4(IN.tint.x, IN.extra.x, IN.extra.z, IN.tint.w); }",
         CG_PROFILE_ARBFP1, "psMain");
     bind(v, f);
-    expectPixel(drawAndRead(), 0.2f, 0.8f, 0.6f, 0.5f);
+    expectPixel(drawAndRead(), 0.2f, 0.8f, 0.5f, 1);
 }
 
 TEST_F(GLDrawing, SameNamedUniformsOfTwoStagesStaySeparateAndPersist) {

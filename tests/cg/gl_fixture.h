@@ -35,7 +35,7 @@ protected:
     CGprogram passVertex = nullptr;  // position, colour and texture coordinates through
 };
 
-// Expects each channel within one step of 8-bit rounding of the expected value.
+// Expects red, green and blue within one step of 8-bit rounding of the expected values.
 void expectPixel(const Pixel& actual, float r, float g, float b, float a);
 
 }  // namespace cgtest
