@@ -138,3 +138,26 @@ TEST_F(GLDrawing, TwoSamplersUseTwoUnitsAndLeaveUnitZeroActive) {
     GLuint names[2] = {red, green};
     glDeleteTextures(2, names);
 }
+
+TEST_F(GLDrawing, DefaultsClipAndDestroyedPrograms) {
+    // A uniform's declared value is what the first draw sees.
+    CGprogram f = program("float4 tint = {0.2, 0.4, 0.6, 1}; float4 psMain(): COLOR { return tint; }", CG_PROFILE_ARBFP1, "psMain");
+    bind(passVertex, f);
+    expectPixel(drawAndRead(), 0.2f, 0.4f, 0.6f, 1);
+
+    // clip() drops the fragment: the cleared black stays.
+    CGprogram clipped = program("float4 psMain(float4 c: COLOR0): COLOR { clip(0.5 - c.x); return 1; }", CG_PROFILE_ARBFP1, "psMain");
+    bind(passVertex, clipped);
+    glClear(GL_COLOR_BUFFER_BIT);
+    expectPixel(drawAndRead(), 0, 0, 0, 0);
+    const float dark[4] = {0.25f, 0, 0, 1};
+    expectPixel(drawAndRead(dark), 1, 1, 1, 1);
+
+    // Destroying the bound program unbinds it; binding the rest again works.
+    cgDestroyProgram(clipped);
+    GLint current = -1;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    EXPECT_EQ(current, 0);
+    bind(passVertex, f);
+    expectPixel(drawAndRead(), 0.2f, 0.4f, 0.6f, 1);
+}
