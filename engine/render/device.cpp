@@ -54,15 +54,24 @@ Device::Device(Window& window, int depthBits, int stencilBits, int samples, int 
     } catch (...) {
         // A refused device leaves nothing behind, and no dangling current.
         current = previous;
-        Platform::destroyGLContext(context);
+        release();
         throw;
     }
 }
 
 Device::~Device() {
-    // The Cg context and its programs stay until the process ends.
-    Platform::destroyGLContext(context);
+    release();
     if (current == this) current = nullptr;
+}
+
+void Device::release() {
+    // The Cg context goes first, while the OpenGL context that holds its
+    // programs is still current; programs of it still held elsewhere must
+    // not be used after this.
+    if (cgContext) cgDestroyContext(cgContext);
+    cgContext = nullptr;
+    Platform::destroyGLContext(context);
+    context = nullptr;
 }
 
 bool Device::update() {

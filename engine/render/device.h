@@ -24,6 +24,8 @@ public:
     // DeviceNotCapableException when an entry point is missing, and the Cg
     // error when the built-in test program does not compile.
     Device(Window& window, int depthBits, int stencilBits, int samples, int floatColor);
+    // Releases the Cg context with every program compiled in it, then the
+    // OpenGL context. Destroy programs, textures and fonts first.
     ~Device();
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
@@ -44,6 +46,8 @@ public:
     static bool capable;
 
 private:
+    void release();  // the Cg context, then the OpenGL context
+
     Window& window;
     Platform::GLContext* context = nullptr;
     CGcontext cgContext = nullptr;
