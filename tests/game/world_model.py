@@ -51,6 +51,14 @@ JUMP_LIMITS = [f32(v) for v in (2.0, 1.2, 1.0, 0.9, 0.5, -0.5, -1.0, -2.0)]
 C06 = f32(0.6)
 
 
+def cycle(phase, frame, distance, frames):
+    """A walk or run cycle moved on by distance: (phase, frame)."""
+    phase = f32(phase + distance)
+    if phase > C01:
+        frame, phase = frame + 1, f32(phase - C01)
+    return phase, (0 if frame >= frames else frame)
+
+
 class World:
     def __init__(self):
         self.seed = 1
@@ -167,20 +175,11 @@ class World:
             return 'jump%d' % frame, mirrored
         s = abs(self.vel_x)
         if s > C06:
-            self.run_phase = f32(self.run_phase + f32(s * dt))
-            if self.run_phase > C01:
-                self.run_frame += 1
-                self.run_phase = f32(self.run_phase - C01)
-            if self.run_frame >= 3:
-                self.run_frame = 0
+            self.run_phase, self.run_frame = cycle(self.run_phase, self.run_frame, f32(s * dt), 3)
             return 'run%d' % (self.run_frame + 1), mirrored
         if s > C01:
-            self.walk_phase = f32(self.walk_phase + f32(f32(s * dt) * 3.0))
-            if self.walk_phase > C01:
-                self.walk_frame += 1
-                self.walk_phase = f32(self.walk_phase - C01)
-            if self.walk_frame >= 4:
-                self.walk_frame = 0
+            self.walk_phase, self.walk_frame = cycle(self.walk_phase, self.walk_frame,
+                                                     f32(f32(s * dt) * 3.0), 4)
             return 'walk%d' % (self.walk_frame + 1), mirrored
         return 'cat', mirrored
 
