@@ -3,7 +3,7 @@
 // runs; and for comparison the same with each frame formatted as a trace line.
 #include "cat_picture.h"
 #include "game_world.h"
-#include "trace/trace_format.h"
+#include "trace_format.h"
 
 #include <algorithm>
 #include <chrono>
