@@ -90,3 +90,12 @@ TEST(CgLanguage, EntryBindingsAndStageRules) {
     EXPECT_TRUE(cgc::compileProgram("float4 ps(): COLOR { discard; return 1; }\nfloat4 vs(float4 p: POSITION): POSITION { return p; }",
                                     Stage::Vertex, "vs", {}).ok);
 }
+
+TEST(CgLanguage, GlobalsMayReadUniformsButNotCallFunctions) {
+    cgc::CompileOutput out = fragment("float4 tint;\nstatic float4 twice = tint * 2;\nfloat4 main(): COLOR { return twice; }");
+    ASSERT_TRUE(out.ok) << out.listing;
+    EXPECT_TRUE(contains(out.glsl, "uniform vec4 fu_tint;"));
+    EXPECT_TRUE(contains(out.glsl, "g_twice = (fu_tint * 2.0);"));
+    EXPECT_TRUE(contains(fragment("float f() { return 1; }\nstatic float x = f();\nfloat4 main(): COLOR { return x; }").listing,
+                         "(2) : error: the initial value of a global cannot call 'f'"));
+}

@@ -30,6 +30,10 @@ void Checker::checkCall(Expr& e) {
 }
 
 void Checker::checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates) {
+    if (!current) {
+        diag.error(e.line, "the initial value of a global cannot call '" + e.text + "'");
+        return;
+    }
     FunctionDecl* best = nullptr;
     int bestCost = -1;
     bool ambiguous = false;

@@ -27,7 +27,6 @@ void GlslWriter::statement(const Stmt& s, int indent, std::string& out) {
     case StmtKind::Decl:
         // Declarators of one statement share a type only up to arrays.
         for (const VarDeclPtr& v : s.decls) {
-            std::vector<VarDeclPtr> one;
             out += pad + declaration(v->type, variableName(*v));
             if (v->init) out += " = " + expression(*v->init);
             out += ";\n";
