@@ -42,3 +42,14 @@ TEST(Window, FramelessWindowOpensBesideTheFramedOneAndGoesAway) {
     EXPECT_TRUE(xGeometry(xWindowOf(game)).viewable);
     EXPECT_EQ(game.getWidth(), 800);
 }
+
+TEST(Window, DisplayModeTheDisplayLacksLeavesTheWindowAlone) {
+    Zephra::Window window(800, 600, true);
+    Zephra::changeDisplayMode(123, 45, 32);  // no display has this mode
+    EXPECT_EQ(window.getWidth(), 800);
+    EXPECT_EQ(window.getHeight(), 600);
+    const XGeometry x = xGeometry(xWindowOf(window));
+    EXPECT_TRUE(x.viewable);
+    EXPECT_EQ(x.width, 800);
+    EXPECT_EQ(x.x, 5);
+}

@@ -59,6 +59,7 @@ bool createNativeWindow(WindowState& state, int width, int height, int x, int y,
 void registerWindow(WindowState& state);
 void unregisterWindow(WindowState& state);
 WindowState* newestFramedWindow();
+WindowState* newestWindow();
 
 }  // namespace Sdl
 }  // namespace Platform

@@ -101,6 +101,11 @@ WindowState* newestFramedWindow() {
     return nullptr;
 }
 
+WindowState* newestWindow() {
+    auto& windows = liveWindows();
+    return windows.empty() ? nullptr : windows.back();
+}
+
 }  // namespace Sdl
 }  // namespace Platform
 
