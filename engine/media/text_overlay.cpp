@@ -47,9 +47,9 @@ void create(int32_t width, int32_t height) {
 }
 
 void release() {
-    textTexture.reset();
-    textProgram.reset();
     textImage.reset();
+    textProgram.reset();
+    textTexture.reset();
 }
 
 Image& image() {
