@@ -126,7 +126,10 @@ void Checker::checkBuiltinCall(Expr& e) {
     }
     case BuiltinKind::Lerp:
         if (!arity(3) || !numeric(false) || !common(0, 2, t)) return;
-        e.args[2] = convertTo(std::move(e.args[2]), e.args[2]->type.isScalar() ? Type::scalar(BaseType::Float) : t);
+    {
+        Type weight = e.args[2]->type.isScalar() ? Type::scalar(BaseType::Float) : t;
+        if (conversionCost(e.args[2]->type, weight) >= 0) e.args[2] = convertTo(std::move(e.args[2]), weight);
+    }
         if (!e.args[2]->type.isScalar() && !(e.args[2]->type == t)) {
             diag.error(e.line, "the weight of 'lerp' must be a scalar or " + typeName(t));
             return;
