@@ -168,20 +168,6 @@ TEST_F(FontFaceTest, SpaceAdvancesWithoutDrawing) {
     EXPECT_FALSE(anyInk(image, 4));
 }
 
-TEST_F(FontFaceTest, OverlappingGlyphsAddTheirCoverage) {
-    BitmapImage once(30, 30, Luminance8), twice(30, 30, Luminance8);
-    Pen a{5, 20};
-    face->print(once, a, "W");
-    for (int i = 0; i < 2; ++i) {
-        Pen b{5, 20};
-        face->print(twice, b, "W");
-    }
-    const std::vector<unsigned char> single = pixelsOf(once, 1), doubled = pixelsOf(twice, 1);
-    for (size_t i = 0; i < single.size(); ++i)
-        ASSERT_EQ(doubled[i], uint8_t(single[i] * 2)) << i;  // wraps, does not saturate
-    EXPECT_GT(*std::max_element(single.begin(), single.end()), 128);
-}
-
 // Text cut by each edge of a small image must match the same text printed
 // whole into a large one, pixel for pixel, in both pixel types; the buffer
 // is exactly the image's size, so a stray write shows in the sanitizer run.
