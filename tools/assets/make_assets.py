@@ -13,11 +13,23 @@ The font data/calibri.ttf is not made here: the build copies Carlito there.
 import argparse
 import filecmp
 import os
+import shutil
 import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
+
+SKIPPED = 77  # what test runners take for "skipped"
+try:
+    import numpy  # noqa: F401
+    import PIL  # noqa: F401
+except ImportError as missing:
+    print('make_assets.py needs python3-pil and python3-numpy (tools/deps.sh assets):', missing)
+    sys.exit(SKIPPED)
+if shutil.which('lame') is None:
+    print('make_assets.py needs lame (tools/deps.sh assets)')
+    sys.exit(SKIPPED)
 
 import canvas  # noqa: E402
 import cat  # noqa: E402

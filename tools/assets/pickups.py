@@ -26,8 +26,8 @@ def _vertical(top, bottom, y0, y1):
 
 def plain_star():
     c = Canvas(64, 64)
-    shape = S.star(32, 34, 27, 12.5, roundness=2.5)
-    c.glow(shape, hex_colour('#fff7c8'), 6, 0.35)
+    shape = S.star(32, 33.5, 25, 11.5, roundness=2.5)
+    c.glow(shape, hex_colour('#fff7c8'), 4, 0.35)
     c.shape(shape, _vertical(hex_colour('#fffbe6'), hex_colour('#ffe58a'), 8, 58),
             hex_colour('#d9a531'), 2.4, shade=(hex_colour('#f7d36a'), 2.0, 2.5))
     c.shape(S.ellipse(25, 24, 4.5, 2.6, -0.6), WHITE, opacity=0.9)
@@ -36,13 +36,13 @@ def plain_star():
 
 def gold_star():
     c = Canvas(64, 64)
-    shape = S.star(32, 34, 29, 13.5, roundness=2.5)
-    c.glow(shape, hex_colour('#ffc21a'), 6, 0.5)
+    shape = S.star(32, 33.5, 26, 12, roundness=2.5)
+    c.glow(shape, hex_colour('#ffc21a'), 4, 0.5)
     c.shape(shape, _vertical(hex_colour('#ffe04a'), hex_colour('#f29a0c'), 8, 60),
             hex_colour('#8a4a06'), 2.8, shade=(hex_colour('#e07f06'), 2.2, 2.8))
-    c.shape(S.star(32, 34, 16, 7.5, roundness=1.5), hex_colour('#ffd23a'), opacity=0.7)
+    c.shape(S.star(32, 33.5, 14, 6.5, roundness=1.5), hex_colour('#ffd23a'), opacity=0.7)
     c.shape(S.ellipse(24, 23, 5, 2.8, -0.6), WHITE, opacity=0.95)
-    sparkle(c, 52, 12, 7, hex_colour('#ffffff'))
+    sparkle(c, 50, 13, 6, hex_colour('#ffffff'))
     return c.image()
 
 
@@ -52,18 +52,20 @@ def sparkle(c, x, y, r, colour, opacity=1.0):
 
 
 def wing_feathers(x, y, size, flip=False):
-    """Feathers of a wing whose root is at (x, y), fanning up and back (+x):
-    shortest at the bottom, drawn first, the long leading feathers last."""
+    """Feathers of a wing whose shoulder is at (x, y): the arm rises up and
+    back (+x), the feathers hang from it, the outer ones longest. Returns
+    the feathers, inner first, and the covert along the arm."""
     sign = -1.0 if flip else 1.0
+    arm = [(x + sign * size * 0.5 * t, y - size * (1.0 * t - 0.3 * t * t))
+           for t in np.linspace(0.0, 1.0, 7)]
     feathers = []
-    for i in range(7):
-        t = i / 6.0
-        a = 0.1 - 1.5 * t
-        length = size * (0.5 + 0.5 * t)
-        tip = (x + sign * length * math.cos(a), y + length * math.sin(a))
-        feathers.append(S.capsule(x, y, *tip, size * 0.1, size * 0.055))
-    covert = S.ellipse(x + sign * size * 0.3, y - size * 0.42, size * 0.36, size * 0.17,
-                       sign * -0.95)
+    for i, (ax, ay) in enumerate(arm[1:]):
+        t = (i + 1) / 6.0
+        a = math.radians(60 - 105 * t)
+        length = size * (0.28 + 0.3 * t)
+        tip = (ax + sign * length * math.cos(a), ay + length * math.sin(a))
+        feathers.append(S.capsule(ax, ay, *tip, size * 0.11, size * 0.06))
+    covert = S.tube(arm, [size * r for r in (0.12, 0.15, 0.15, 0.14, 0.12, 0.1, 0.07)])
     return feathers, covert
 
 
@@ -79,12 +81,12 @@ def draw_wing(c, x, y, size, flip=False, shade=0.0):
 
 def wings():
     c = Canvas(64, 64)
-    bubble = S.circle(32, 32, 27)
-    c.glow(bubble, hex_colour('#9fd8ff'), 5, 0.5)
+    bubble = S.circle(32, 32, 25)
+    c.glow(bubble, hex_colour('#9fd8ff'), 4, 0.5)
     c.shape(bubble, _vertical(hex_colour('#8fd3ff'), hex_colour('#3f8fe0'), 6, 58),
             hex_colour('#1f4f8f'), 2.4)
     c.shape(S.ellipse(22, 17, 8, 3.5, -0.5), WHITE, opacity=0.6)
-    draw_wing(c, 17, 47, 36)
+    draw_wing(c, 20, 50, 31)
     return c.image()
 
 
@@ -101,13 +103,13 @@ def text_mask(c, text, size, centre):
 
 def double_points():
     c = Canvas(64, 64)
-    badge = S.rounded(S.star(32, 32, 27, 23.5, points=12), 2.0)
-    c.glow(badge, hex_colour('#ff7a9a'), 5, 0.45)
+    badge = S.rounded(S.star(32, 32, 24.5, 21, points=12), 2.0)
+    c.glow(badge, hex_colour('#ff7a9a'), 4, 0.45)
     c.shape(badge, _vertical(hex_colour('#ff6f6f'), hex_colour('#c8123a'), 6, 58),
             hex_colour('#6e0a22'), 2.4)
-    c.shape(S.circle(32, 32, 19.5), None if False else hex_colour('#e8324f'),
+    c.shape(S.circle(32, 32, 17.5), hex_colour('#e8324f'),
             hex_colour('#ffd25a'), 1.6)
-    glyphs = text_mask(c, 'x2', 27, (32, 31))
+    glyphs = text_mask(c, 'x2', 24, (32, 31))
     outline = np.clip(np.maximum.reduce([np.roll(np.roll(glyphs, dy, 0), dx, 1)
                                          for dx in (-6, 0, 6) for dy in (-6, 0, 6)]), 0, 1)
     c.paint(outline, hex_colour('#6e0a22'))
@@ -141,6 +143,6 @@ def magic_jump():
 def flying_wings():
     """Wings for the flying cat, placed on its shoulders; the cat is drawn over them."""
     c = Canvas(128, 128)
-    draw_wing(c, 72, 70, 58, shade=0.35)
-    draw_wing(c, 62, 72, 62)
+    draw_wing(c, 70, 72, 54, shade=0.35)
+    draw_wing(c, 60, 76, 60)
     return c.image()
