@@ -143,6 +143,6 @@ def magic_jump():
 def flying_wings():
     """Wings for the flying cat, placed on its shoulders; the cat is drawn over them."""
     c = Canvas(128, 128)
-    draw_wing(c, 70, 72, 54, shade=0.35)
-    draw_wing(c, 60, 76, 60)
+    draw_wing(c, 76, 68, 45, shade=0.35)
+    draw_wing(c, 64, 70, 50)
     return c.image()
