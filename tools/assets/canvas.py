@@ -20,6 +20,14 @@ def mix(a, b, t):
     return np.asarray(a) * (1.0 - t) + np.asarray(b) * t
 
 
+def vertical(top, bottom, y0, y1):
+    """A fill running from colour top at y0 to colour bottom at y1."""
+    def fill(c):
+        t = np.clip((c.Y - y0) / (y1 - y0), 0, 1)[..., None]
+        return mix(top, bottom, t)
+    return fill
+
+
 class Canvas:
     def __init__(self, width, height, ss=4):
         """width x height picture units, ss samples per unit along each axis."""

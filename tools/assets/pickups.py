@@ -10,25 +10,17 @@ import numpy as np
 from PIL import ImageFont
 
 import shapes as S
-from canvas import Canvas, hex_colour, mix
+from canvas import Canvas, hex_colour, mix, vertical
 
 BOLD_FONT = '/usr/share/fonts/truetype/crosextra/Carlito-Bold.ttf'
 WHITE = hex_colour('#ffffff')
-
-
-def _vertical(top, bottom, y0, y1):
-    """A fill that runs from colour top at y0 to colour bottom at y1."""
-    def fill(c):
-        t = np.clip((c.Y - y0) / (y1 - y0), 0, 1)[..., None]
-        return mix(top, bottom, t)
-    return fill
 
 
 def plain_star():
     c = Canvas(64, 64)
     shape = S.star(32, 33.5, 25, 11.5, roundness=2.5)
     c.glow(shape, hex_colour('#fff7c8'), 4, 0.35)
-    c.shape(shape, _vertical(hex_colour('#fffbe6'), hex_colour('#ffe58a'), 8, 58),
+    c.shape(shape, vertical(hex_colour('#fffbe6'), hex_colour('#ffe58a'), 8, 58),
             hex_colour('#d9a531'), 2.4, shade=(hex_colour('#f7d36a'), 2.0, 2.5))
     c.shape(S.ellipse(25, 24, 4.5, 2.6, -0.6), WHITE, opacity=0.9)
     return c.image()
@@ -38,7 +30,7 @@ def gold_star():
     c = Canvas(64, 64)
     shape = S.star(32, 33.5, 26, 12, roundness=2.5)
     c.glow(shape, hex_colour('#ffc21a'), 4, 0.5)
-    c.shape(shape, _vertical(hex_colour('#ffe04a'), hex_colour('#f29a0c'), 8, 60),
+    c.shape(shape, vertical(hex_colour('#ffe04a'), hex_colour('#f29a0c'), 8, 60),
             hex_colour('#8a4a06'), 2.8, shade=(hex_colour('#e07f06'), 2.2, 2.8))
     c.shape(S.star(32, 33.5, 14, 6.5, roundness=1.5), hex_colour('#ffd23a'), opacity=0.7)
     c.shape(S.ellipse(24, 23, 5, 2.8, -0.6), WHITE, opacity=0.95)
@@ -75,7 +67,7 @@ def draw_wing(c, x, y, size, flip=False, shade=0.0):
     dark = mix(hex_colour('#dbe9ff'), hex_colour('#98acd0'), shade)
     feathers, covert = wing_feathers(x, y, size, flip)
     for feather in feathers:
-        c.shape(feather, _vertical(light, dark, y - size, y), edge, size * 0.045)
+        c.shape(feather, vertical(light, dark, y - size, y), edge, size * 0.045)
     c.shape(covert, light, edge, size * 0.045)
 
 
@@ -83,7 +75,7 @@ def wings():
     c = Canvas(64, 64)
     bubble = S.circle(32, 32, 25)
     c.glow(bubble, hex_colour('#9fd8ff'), 4, 0.5)
-    c.shape(bubble, _vertical(hex_colour('#8fd3ff'), hex_colour('#3f8fe0'), 6, 58),
+    c.shape(bubble, vertical(hex_colour('#8fd3ff'), hex_colour('#3f8fe0'), 6, 58),
             hex_colour('#1f4f8f'), 2.4)
     c.shape(S.ellipse(22, 17, 8, 3.5, -0.5), WHITE, opacity=0.6)
     draw_wing(c, 20, 50, 31)
@@ -105,7 +97,7 @@ def double_points():
     c = Canvas(64, 64)
     badge = S.rounded(S.star(32, 32, 24.5, 21, points=12), 2.0)
     c.glow(badge, hex_colour('#ff7a9a'), 4, 0.45)
-    c.shape(badge, _vertical(hex_colour('#ff6f6f'), hex_colour('#c8123a'), 6, 58),
+    c.shape(badge, vertical(hex_colour('#ff6f6f'), hex_colour('#c8123a'), 6, 58),
             hex_colour('#6e0a22'), 2.4)
     c.shape(S.circle(32, 32, 17.5), hex_colour('#e8324f'),
             hex_colour('#ffd25a'), 1.6)

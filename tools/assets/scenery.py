@@ -10,7 +10,7 @@ import numpy as np
 from PIL import Image
 
 import shapes as S
-from canvas import Canvas, hex_colour, mix
+from canvas import Canvas, hex_colour, mix, vertical
 
 W, H = 1024, 768
 STORED = (1024, 1024)
@@ -62,22 +62,15 @@ def _hills(base, amplitude, waves, seed):
     return f
 
 
-def _vertical(top, bottom, y0, y1):
-    def fill(c):
-        t = np.clip((c.Y - y0) / (y1 - y0), 0, 1)[..., None]
-        return mix(top, bottom, t)
-    return fill
-
-
 def ground():
     c = Canvas(W, H, ss=2)
     c.shape(_hills(GRASS_TOP - 120, 60, 3, 3),
-            _vertical(hex_colour('#6a5fa8'), hex_colour('#8b7ab8'), GRASS_TOP - 180, GRASS_TOP))
+            vertical(hex_colour('#6a5fa8'), hex_colour('#8b7ab8'), GRASS_TOP - 180, GRASS_TOP))
     c.shape(_hills(GRASS_TOP - 55, 36, 3, 5),
-            _vertical(hex_colour('#3f8a7a'), hex_colour('#5aa07e'), GRASS_TOP - 90, GRASS_TOP))
+            vertical(hex_colour('#3f8a7a'), hex_colour('#5aa07e'), GRASS_TOP - 90, GRASS_TOP))
     # Rolling lawn, its top edge almost flat where the cat walks.
     lawn = _hills(GRASS_TOP, 6, 2, 8)
-    c.shape(lawn, _vertical(hex_colour('#7cc84a'), hex_colour('#4f9a32'), GRASS_TOP, GRASS_TOP + 40),
+    c.shape(lawn, vertical(hex_colour('#7cc84a'), hex_colour('#4f9a32'), GRASS_TOP, GRASS_TOP + 40),
             hex_colour('#2f6b24'), 2.5)
     rng = np.random.RandomState(21)
     blades = []
@@ -87,10 +80,10 @@ def ground():
         blades.append(S.capsule(x, GRASS_TOP + 6, x + lean, GRASS_TOP + 6 - h, 2.2, 0.6))
     band = c.window(0, GRASS_TOP - 30, W, GRASS_TOP + 20)
     band.shape(S.union(*blades), hex_colour('#7cc84a'), hex_colour('#2f6b24'), 1.6)
-    c.shape(lawn, _vertical(hex_colour('#7cc84a'), hex_colour('#4f9a32'), GRASS_TOP, GRASS_TOP + 40))
+    c.shape(lawn, vertical(hex_colour('#7cc84a'), hex_colour('#4f9a32'), GRASS_TOP, GRASS_TOP + 40))
     soil_top = GRASS_TOP + 34
     soil = _hills(soil_top, 8, 3, 13)
-    c.shape(soil, _vertical(hex_colour('#9b6a3f'), hex_colour('#6a4226'), soil_top, H),
+    c.shape(soil, vertical(hex_colour('#9b6a3f'), hex_colour('#6a4226'), soil_top, H),
             hex_colour('#4a2c18'), 2.5)
     for _ in range(40):
         x, y = rng.uniform(0, W), rng.uniform(soil_top + 14, H - 6)
