@@ -2,7 +2,14 @@
 
 #include "scene.h"
 
+#include <cmath>
+
 namespace {
+// The frame time the world will use (it replaces implausible values).
+float clampFrameTime(float frameTime) {
+    return std::fabs(frameTime) > GameWorld::MaxFrameTime ? 0.01f : frameTime;
+}
+
 // The music is started again after this much game time, whatever its length.
 const float MusicPeriod = 64.0f;
 // A click on a splash page holds the program this long, so that one click
@@ -42,7 +49,7 @@ float GameLoop::update() {
     frame.leftButton = [this] { return input.isLeftButtonDown(); };
     frame.rightButton = [this] { return input.isRightButtonDown(); };
     frame.splashActive = splashActive;
-    return world.update(frame, [this] { audio.playPoint(); });
+    return world.update(frame, [this](const Pickup&) { audio.playPoint(); });
 }
 
 void GameLoop::drawScene(float dt) { ::drawScene(world, animation, assets, dt); }

@@ -18,7 +18,7 @@ int main() {
         GameWorld world;
         Zephra::Timer timer;
         timer.reset();
-        GameAudio audio(device.getHandle(0));
+        GameAudio audio(reinterpret_cast<void*>(device.getHandle(0)));
         PlayerInput input(window);
 
         GameLoop loop(device, assets, world, timer, audio, input);

@@ -15,9 +15,9 @@ void setTexture(Program& program, Texture& texture) {
 }
 
 void corner(float px, float py, float tu, float tv, float alpha) {
-    vertex(Color, 1.0f, 1.0f, 1.0f, alpha);
-    vertex(TexCoord0, tu, tv, 0.0f, 1.0f);
-    vertex(Position, px, py, 0.0f, 1.0f);
+    vertex(VertexColor, 1.0f, 1.0f, 1.0f, alpha);
+    vertex(VertexTexCoord0, tu, tv, 0.0f, 1.0f);
+    vertex(VertexPosition, px, py, 0.0f, 1.0f);
 }
 
 // A full-screen quad: sky, ground and splash pages.
@@ -25,7 +25,7 @@ void drawScreenQuad(float y) { drawSprite(-1.0f, y, 2.0f, 2.0f, 0.0f, 0.0f, 1.0f
 
 // A cat-sized picture centred on the world point (x, y).
 void drawCatSized(const GameWorld& world, float x, float y, float uWidth) {
-    const float height = CatSize * AspectRatio;
+    const float height = CatSize * GameWorld::AspectRatio;
     drawSprite(x - CatSize / 2, y - height / 2 - world.cameraY, CatSize, height, 0.0f, 0.0f,
                uWidth, 1.0f, 1.0f);
 }
@@ -42,9 +42,9 @@ Texture& starTexture(GameAssets& assets, StarKind kind) {
 
 Texture& catTexture(GameAssets& assets, const CatPicture& picture) {
     switch (picture.pose) {
-    case CatPose::Jumping: return *assets.jump[picture.frame];
-    case CatPose::Walking: return *assets.walk[picture.frame];
-    case CatPose::Running: return *assets.run[picture.frame];
+    case CatPose::Jump: return *assets.jump[picture.frame];
+    case CatPose::Walk: return *assets.walk[picture.frame - 1];
+    case CatPose::Run: return *assets.run[picture.frame - 1];
     case CatPose::Standing: break;
     }
     return *assets.cat;
@@ -83,15 +83,15 @@ void drawScene(GameWorld& world, CatAnimation& animation, GameAssets& assets, fl
     const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     program.getParameter("color").setFloat4(white);
 
-    const float starHeight = StarSize * AspectRatio;
-    for (int i = 0; i < StarCount; ++i) {
+    const float starHeight = StarSize * GameWorld::AspectRatio;
+    for (int i = 0; i < GameWorld::StarCount; ++i) {
         setTexture(program, starTexture(assets, world.starKinds[i]));
         drawSprite(world.starPositions[i].x - StarSize / 2,
                    world.starPositions[i].y - starHeight / 2 - world.cameraY, StarSize,
                    starHeight, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f);
     }
 
-    const CatPicture picture = chooseCatPicture(world, animation, dt);
+    const CatPicture picture = animation.choose(world.airborne, world.velX, world.velY, dt);
     const float uWidth = picture.mirrored ? -1.0f : 1.0f;
     if (world.wingsTime > 0.001f) {
         setTexture(program, *assets.flyingCat);
@@ -103,11 +103,11 @@ void drawScene(GameWorld& world, CatAnimation& animation, GameAssets& assets, fl
     }
     setTexture(program, catTexture(assets, picture));
     drawCatSized(world, world.catX, world.catY, uWidth);
-    world.magicJumpEffectTime -= dt;
+    world.endFrame(dt);
 
     // The magic-jump counter's icon, 20 x 20 pixels, 55 pixels from the top.
     setTexture(program, *assets.goldStar);
-    drawSprite(-1.0f, 0.75f, HudIconSize, HudIconSize * AspectRatio, 0.0f, 0.0f, 1.0f, 1.0f,
+    drawSprite(-1.0f, 0.75f, HudIconSize, HudIconSize * GameWorld::AspectRatio, 0.0f, 0.0f, 1.0f, 1.0f,
                1.0f);
 
     disable(Blend);
