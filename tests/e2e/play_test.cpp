@@ -1,0 +1,84 @@
+// Playing the real game as a person would: clicking the splash pages away,
+// steering with the mouse, jumping, quitting, and looking at the screen.
+#include "game_on_screen.h"
+
+namespace {
+// Where the standing cat is drawn when the pointer has been in the middle:
+// 80 x 80 pixels, centred horizontally, its centre at world y -0.515.
+const int CatLeft = 360, CatTop = 415, CatSize = 80;
+}  // namespace
+
+TEST_F(GameOnScreen, SplashPagesTurnOnClicksAndThenPlayBegins) {
+    ASSERT_NO_FATAL_FAILURE(startGame());
+    const Picture first = screenshot("splash1");
+    EXPECT_LT(differenceFromPage(first, "data/splash.png"), 20.0);
+    EXPECT_LT(differenceFromPage(first, "data/splash.png"),
+              differenceFromPage(first, "data/splash2.png"));
+
+    clickButton(1);
+    sleepSeconds(0.6);
+    const Picture second = screenshot("splash2");
+    EXPECT_LT(differenceFromPage(second, "data/splash2.png"), 20.0);
+    EXPECT_LT(differenceFromPage(second, "data/splash2.png"),
+              differenceFromPage(second, "data/splash.png"));
+
+    clickButton(1);
+    sleepSeconds(0.6);
+    const Picture playing = screenshot("playing");
+    EXPECT_GT(differenceFromPage(playing, "data/splash.png"), 20.0);
+    EXPECT_GT(differenceFromPage(playing, "data/splash2.png"), 20.0);
+    quitWithEscape();
+}
+
+TEST_F(GameOnScreen, CatStandsAtTheBottomCentreAndTheHudShows) {
+    ASSERT_NO_FATAL_FAILURE(startPlaying());
+    const Picture shot = screenshot("standing");
+
+    // The cat at rest faces right: its left-facing picture mirrored.
+    const Picture cat = loadReference("data/cat.png", CatSize, CatSize, true);
+    const double here = opaqueDifference(shot.crop(CatLeft, CatTop, CatSize, CatSize), cat);
+    EXPECT_LT(here, 25.0);
+    EXPECT_LT(here, opaqueDifference(shot.crop(CatLeft, CatTop - 40, CatSize, CatSize), cat));
+    EXPECT_LT(here, opaqueDifference(shot.crop(CatLeft + 40, CatTop, CatSize, CatSize), cat));
+
+    // The magic-jump icon covers pixels 0-20 from the left, 55-75 from the top.
+    const Picture icon = loadReference("data/goldstar.png", 20, 20);
+    const double iconHere = opaqueDifference(shot.crop(0, 55, 20, 20), icon);
+    EXPECT_LT(iconHere, 30.0);
+    EXPECT_LT(iconHere, opaqueDifference(shot.crop(0, 85, 20, 20), icon));
+    quitWithEscape();
+}
+
+TEST_F(GameOnScreen, MouseSteersTheCatAndTheLeftButtonJumps) {
+    ASSERT_NO_FATAL_FAILURE(startPlaying());
+    const Picture centred = screenshot("centred");
+
+    // Pointer at the left edge: the cat runs left and settles near x = -0.9.
+    pointAt(0, 300);
+    sleepSeconds(2.5);
+    const Picture left = screenshot("left");
+    const Box gone = changedBox(centred.crop(200, 120, 600, 480), left.crop(200, 120, 600, 480), 40);
+    ASSERT_FALSE(gone.empty()) << "the cat did not leave the middle";
+    EXPECT_GE(gone.left + 200, CatLeft - 4);
+    EXPECT_LE(gone.right + 200, CatLeft + CatSize + 4);
+    EXPECT_GE(gone.top + 120, CatTop - 4);
+    EXPECT_LE(gone.bottom + 120, CatTop + CatSize + 4);
+    const Box arrived = changedBox(centred.crop(0, 120, 200, 480), left.crop(0, 120, 200, 480), 40);
+    ASSERT_FALSE(arrived.empty()) << "the cat did not arrive on the left";
+    EXPECT_LT(arrived.left, 20);
+
+    // A left click jumps: the next screenshot shows the cat well above the ground.
+    clickButton(1);
+    const Picture jumping = screenshot("jumping");
+    const Box moved = changedBox(left.crop(0, 120, 200, 480), jumping.crop(0, 120, 200, 480), 40);
+    ASSERT_FALSE(moved.empty()) << "the cat did not move when the button was clicked";
+    EXPECT_LT(moved.top + 120, CatTop - 30);
+    quitWithEscape();
+}
+
+TEST_F(GameOnScreen, CloseRequestEndsTheGameWithStatusZero) {
+    ASSERT_NO_FATAL_FAILURE(startGame());
+    runCommand(std::string("python3 ") + ZEPHRA_SOURCE_DIR + "/tests/e2e/request_close.py " +
+               window.id);
+    EXPECT_EQ(game->waitForExit(10.0), 0) << game->errorOutput();
+}
