@@ -1,1 +1,0 @@
-// Placeholder until the audio layer lands; keeps the target buildable.
