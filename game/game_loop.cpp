@@ -5,9 +5,10 @@
 #include <cmath>
 
 namespace {
-// The frame time the world will use (it replaces implausible values).
+// The frame time the world's update will use: implausible values (and NaN)
+// count as 10 ms, so that a stall does not skip the music ahead.
 float clampFrameTime(float frameTime) {
-    return std::fabs(frameTime) > GameWorld::MaxFrameTime ? 0.01f : frameTime;
+    return std::fabs(frameTime) <= GameWorld::MaxFrameTime ? frameTime : 0.01f;
 }
 
 // The music is started again after this much game time, whatever its length.

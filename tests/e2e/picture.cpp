@@ -9,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "media/font_face.h"
 #include "zephra.h"
 
 Picture Picture::crop(int x, int y, int w, int h) const {
@@ -131,4 +132,19 @@ Box opaqueBox(const Picture& reference) {
         }
     }
     return box;
+}
+
+Picture renderText(const std::string& text, int x, int y) {
+    Zephra::FontFace::initLibrary();
+    Zephra::Utils::File file("data/calibri.ttf", Zephra::Utils::Read);
+    Zephra::FontFace face(file, 20);
+    Zephra::BitmapImage image(800, 600, Zephra::Luminance8);
+    Zephra::Pen pen = {x, y};
+    face.print(image, pen, text.c_str());
+    Picture out;
+    out.width = 800;
+    out.height = 600;
+    out.rgba.resize(800 * 600 * 4);
+    for (size_t i = 0; i < 800 * 600; ++i) std::fill_n(&out.rgba[i * 4], 4, image.getData()[i]);
+    return out;
 }

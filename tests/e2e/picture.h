@@ -39,3 +39,7 @@ struct Box {
 Box changedBox(const Picture& a, const Picture& b, int threshold);
 // The bounding box of the reference's pixels with alpha above 0.
 Box opaqueBox(const Picture& reference);
+
+// The coverage (0-255, in every channel) that data/calibri.ttf at 20 pixels
+// gives text printed from pen (x, y) into an 800 x 600 picture.
+Picture renderText(const std::string& text, int x, int y);

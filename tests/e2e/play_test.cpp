@@ -3,7 +3,34 @@
 #include "game_on_screen.h"
 
 namespace {
-// Where the standing cat is drawn when the pointer has been in the middle:
+
+// Where the overlay has full coverage the additive text blend gives white;
+// checks that a line of text is on screen there, and that the same spots
+// are not white in general (so the check could fail).
+void expectText(const Picture& shot, const std::string& text, int x, int y) {
+    const Picture coverage = renderText(text, x, y);
+    int covered = 0, white = 0, blank = 0, whiteBlank = 0;
+    const Box line = opaqueBox(coverage);
+    ASSERT_FALSE(line.empty());
+    for (int py = line.top; py < line.bottom; ++py) {
+        for (int px = line.left; px < line.right; ++px) {
+            const uint8_t* s = shot.at(px, py);
+            const bool isWhite = s[0] >= 240 && s[1] >= 240 && s[2] >= 240;
+            if (coverage.at(px, py)[0] >= 250) {
+                ++covered;
+                white += isWhite;
+            } else if (coverage.at(px, py)[0] == 0) {
+                ++blank;
+                whiteBlank += isWhite;
+            }
+        }
+    }
+    ASSERT_GT(covered, 10) << text;
+    EXPECT_EQ(white, covered) << "\"" << text << "\" is not where it is printed";
+    EXPECT_LT(whiteBlank, blank / 2) << "the background around \"" << text << "\" is white";
+}
+
+ the standing cat is drawn when the pointer has been in the middle:
 // 80 x 80 pixels, centred horizontally, its centre at world y -0.515.
 const int CatLeft = 360, CatTop = 415, CatSize = 80;
 }  // namespace
@@ -46,6 +73,11 @@ TEST_F(GameOnScreen, CatStandsAtTheBottomCentreAndTheHudShows) {
     const double iconHere = opaqueDifference(shot.crop(0, 55, 20, 20), icon);
     EXPECT_LT(iconHere, 30.0);
     EXPECT_LT(iconHere, opaqueDifference(shot.crop(0, 85, 20, 20), icon));
+
+    // The three text lines at their pens; the third beside the icon.
+    expectText(shot, "Points: 0", 0, 20);
+    expectText(shot, "Highscore: 0", 0, 40);
+    expectText(shot, "3", 28, 70);
     quitWithEscape();
 }
 
