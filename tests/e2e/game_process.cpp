@@ -22,6 +22,8 @@ GameProcess::GameProcess(const std::string& workingDirectory,
     pid = fork();
     if (pid == 0) {
         if (chdir(workingDirectory.c_str()) != 0) _exit(126);
+        // Silent unless a test asks for a sound driver of its own.
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
         for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
         dup2(errorFd, 2);
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));

@@ -9,7 +9,8 @@
 
 class GameProcess {
 public:
-    // Starts build/pouncer_windowed in workingDirectory.
+    // Starts build/pouncer_windowed in workingDirectory, with SDL's silent
+    // audio driver unless environment names another.
     GameProcess(const std::string& workingDirectory,
                 const std::map<std::string, std::string>& environment = {});
     // A game still running at the end of a test is killed.

@@ -30,7 +30,7 @@ void expectText(const Picture& shot, const std::string& text, int x, int y) {
     EXPECT_LT(whiteBlank, blank / 2) << "the background around \"" << text << "\" is white";
 }
 
- the standing cat is drawn when the pointer has been in the middle:
+// Where the standing cat is drawn when the pointer has been in the middle:
 // 80 x 80 pixels, centred horizontally, its centre at world y -0.515.
 const int CatLeft = 360, CatTop = 415, CatSize = 80;
 }  // namespace

@@ -18,8 +18,11 @@ XDisplay::XDisplay() {
     pid = fork();
     if (pid == 0) {
         // Xvfb picks a free display number itself and writes it to the pipe.
-        dup2(fds[1], 3);
         close(fds[0]);
+        if (fds[1] != 3) {
+            dup2(fds[1], 3);
+            close(fds[1]);
+        }
         execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten",
                "tcp", "-nolisten", "unix", static_cast<char*>(nullptr));
         _exit(127);
@@ -88,7 +91,7 @@ std::optional<XWindow> waitForWindow(const std::string& name, double timeout) {
 Picture takeScreenshot(int x, int y, int width, int height, const std::string& label) {
     std::ostringstream command;
     command << "import -window root -crop " << width << "x" << height << "+" << x << "+" << y
-            << " +repage ppm:- 2>/dev/null";
+            << " +repage -depth 8 ppm:- 2>/dev/null";
     Picture picture = parsePpm(runCommand(command.str()));
     if (const char* folder = getenv("ZEPHRA_E2E_SHOTS"))
         writePpm(picture, std::string(folder) + "/" + label + ".ppm");
