@@ -105,7 +105,7 @@ int main() {
         for (int i = 0; i < GameWorld::StarCount; ++i) sprites.push_back(assets.star->getName());
         sprites.push_back(assets.cat->getName());
         sprites.push_back(assets.goldStar->getName());
-        FloorFrame floor(sprites, assets.gradient->getName());
+        FloorFrame floor(sprites, assets.gradient->getName(), *Zephra::Font::overlayImage());
         for (int i = 0; i < WarmUpFrames; ++i) floor.draw(window);
 
         const long residentBefore = residentKilobytes();

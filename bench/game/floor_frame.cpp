@@ -22,10 +22,13 @@ void quad(float x, float y, float w, float h) {
 
 }  // namespace
 
-FloorFrame::FloorFrame(const std::vector<uint32_t>& spriteTextures, uint32_t skyTexture)
-    : sprites(spriteTextures), sky(skyTexture), overlayPixels(800 * 600) {
-    // Something text-like in the overlay; its content does not change the cost.
-    for (size_t i = 0; i < overlayPixels.size(); ++i) overlayPixels[i] = (i % 7 == 0) ? 200 : 0;
+FloorFrame::FloorFrame(const std::vector<uint32_t>& spriteTextures, uint32_t skyTexture,
+                       Zephra::Image& overlayImage)
+    : sprites(spriteTextures),
+      sky(skyTexture),
+      width(overlayImage.getWidth()),
+      height(overlayImage.getHeight()),
+      overlayPixels(overlayImage.getData(), overlayImage.getData() + size_t(width) * height) {
     glGenTextures(1, &overlay);
 }
 
@@ -53,10 +56,12 @@ void FloorFrame::draw(Zephra::Window& window) {
 
     glBindTexture(GL_TEXTURE_2D, overlay);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, 1, 800, 600, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
+    glTexImage2D(GL_TEXTURE_2D, 0, 1, width, height, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
                  overlayPixels.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
     quad(-1, -1, 2, 2);

@@ -10,9 +10,11 @@
 
 class FloorFrame {
 public:
-    // Draws with the game's own textures; creates its overlay texture in the
-    // current context.
-    FloorFrame(const std::vector<uint32_t>& spriteTextures, uint32_t skyTexture);
+    // Draws with the game's own textures and uploads a copy of the game's
+    // text overlay as it is now; creates its overlay texture in the current
+    // context.
+    FloorFrame(const std::vector<uint32_t>& spriteTextures, uint32_t skyTexture,
+               Zephra::Image& overlayImage);
     ~FloorFrame();
 
     // One frame: clear, sky, the blended sprites, overlay upload and quad,
@@ -24,5 +26,6 @@ private:
     std::vector<uint32_t> sprites;
     uint32_t sky;
     uint32_t overlay = 0;
-    std::vector<uint8_t> overlayPixels;
+    int width, height;
+    std::vector<uint8_t> overlayPixels;  // Luminance8, one byte a pixel
 };
