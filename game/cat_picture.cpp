@@ -15,6 +15,18 @@ int jumpFrame(float velY) {
     return frame;
 }
 
+// Moves a walk or run cycle on by the distance covered: at most one frame
+// per call, the rest of the distance carried over.
+int advanceCycle(float& phase, int& frame, float distance, int frameCount) {
+    phase += distance;
+    if (phase > 0.1f) {
+        frame += 1;
+        phase -= 0.1f;
+    }
+    if (frame >= frameCount) frame = 0;
+    return frame + 1;
+}
+
 }  // namespace
 
 CatPicture CatAnimation::choose(bool airborne, float velX, float velY, float dt) {
@@ -27,23 +39,12 @@ CatPicture CatAnimation::choose(bool airborne, float velX, float velY, float dt)
     }
     const float speed = std::fabs(velX);
     if (speed > 0.6f) {
-        runPhase += speed * dt;
-        if (runPhase > 0.1f) {
-            runFrame += 1;
-            runPhase -= 0.1f;
-        }
-        if (runFrame >= 3) runFrame = 0;
         picture.pose = CatPose::Run;
-        picture.frame = runFrame + 1;
+        picture.frame = advanceCycle(runPhase, runFrame, speed * dt, 3);
     } else if (speed > 0.1f) {
-        walkPhase += speed * dt * 3.0f;
-        if (walkPhase > 0.1f) {
-            walkFrame += 1;
-            walkPhase -= 0.1f;
-        }
-        if (walkFrame >= 4) walkFrame = 0;
+        // Walking animates three times faster per unit of speed.
         picture.pose = CatPose::Walk;
-        picture.frame = walkFrame + 1;
+        picture.frame = advanceCycle(walkPhase, walkFrame, speed * dt * 3.0f, 4);
     }
     return picture;
 }

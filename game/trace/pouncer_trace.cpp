@@ -48,8 +48,9 @@ int main(int argc, char** argv) {
 
     GameWorld world;
     CatAnimation cat;
+    TraceWriter writer;
     std::string out;
-    appendTraceLine(out, 0, 0.0f, world, 0, CatPicture{});
+    writer.appendLine(out, 0, 0.0f, world, 0, CatPicture{});
     out += '\n';
 
     std::string line;
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
         const CatPicture picture = cat.choose(world.airborne, world.velX, world.velY, dt);
         world.endFrame(dt);
 
-        appendTraceLine(out, ++frameNumber, dt, world, pickups, picture);
+        writer.appendLine(out, ++frameNumber, dt, world, pickups, picture);
         out += '\n';
         if (out.size() > (1u << 16)) writeOk = flushTo(out, stdout) && writeOk;
     }

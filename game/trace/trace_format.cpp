@@ -1,6 +1,7 @@
 #include "trace_format.h"
 
 #include <charconv>
+#include <cstring>
 #include <cstdint>
 
 namespace {
@@ -34,8 +35,19 @@ std::string catPictureName(const CatPicture& picture) {
     return "cat";
 }
 
-void appendTraceLine(std::string& out, long frame, float dt, const GameWorld& world,
-                     int pickups, const CatPicture& picture) {
+namespace {
+
+void appendStar(std::string& out, StarPosition position, StarKind kind) {
+    appendFloat(out, position.x);
+    appendFloat(out, position.y);
+    appendInt(out, static_cast<int32_t>(kind));
+}
+
+// Bitwise, so that 0 and -0 (printed differently) count as different.
+bool samePosition(StarPosition a, StarPosition b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+void appendWorld(std::string& out, long frame, float dt, const GameWorld& world, int pickups,
+                 const CatPicture& picture) {
     out += std::to_string(frame);
     appendFloat(out, dt);
     appendFloat(out, world.catX);
@@ -58,9 +70,23 @@ void appendTraceLine(std::string& out, long frame, float dt, const GameWorld& wo
     out += ' ';
     out += catPictureName(picture);
     appendInt(out, picture.mirrored);
+}
+
+}  // namespace
+
+void TraceWriter::appendLine(std::string& out, long frame, float dt, const GameWorld& world,
+                             int pickups, const CatPicture& picture) {
+    appendWorld(out, frame, dt, world, pickups, picture);
     for (int i = 0; i < GameWorld::StarCount; ++i) {
-        appendFloat(out, world.starPositions[i].x);
-        appendFloat(out, world.starPositions[i].y);
-        appendInt(out, static_cast<int32_t>(world.starKinds[i]));
+        StarText& star = stars[i];
+        if (!star.valid || !samePosition(star.position, world.starPositions[i]) ||
+            star.kind != world.starKinds[i]) {
+            star.valid = true;
+            star.position = world.starPositions[i];
+            star.kind = world.starKinds[i];
+            star.text.clear();
+            appendStar(star.text, star.position, star.kind);
+        }
+        out += star.text;
     }
 }
