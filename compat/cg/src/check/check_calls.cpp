@@ -1,0 +1,213 @@
+// Calls: overload resolution of the shader's own functions and the typing of
+// the standard library.
+#include <algorithm>
+
+#include "check/builtins.h"
+#include "check/checker_state.h"
+#include "check/conversions.h"
+
+namespace cgc {
+namespace {
+
+Type floatOf(const Type& t) { return t.withBase(BaseType::Float); }
+
+std::string argumentList(const Expr& e) {
+    std::string list;
+    for (const ExprPtr& a : e.args) list += (list.empty() ? "" : ", ") + typeName(a->type);
+    return list;
+}
+
+}  // namespace
+
+void Checker::checkCall(Expr& e) {
+    e.type = Type::error();
+    for (const ExprPtr& a : e.args)
+        if (a->type.isError()) return;
+    auto found = functions.find(e.text);
+    if (found != functions.end()) return checkUserCall(e, found->second);
+    if (findBuiltin(e.text)) return checkBuiltinCall(e);
+    diag.error(e.line, "function '" + e.text + "' is not declared");
+}
+
+void Checker::checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates) {
+    FunctionDecl* best = nullptr;
+    int bestCost = -1;
+    bool ambiguous = false;
+    for (FunctionDecl* f : candidates) {
+        if (f->params.size() != e.args.size()) continue;
+        int cost = 0;
+        for (size_t i = 0; i < e.args.size() && cost >= 0; ++i) {
+            const VarDecl& p = *f->params[i];
+            int c = p.isOut ? (e.args[i]->type == p.type ? 0 : -1) : conversionCost(e.args[i]->type, p.type);
+            cost = c < 0 ? -1 : cost + c;
+        }
+        if (cost < 0) continue;
+        if (!best || cost < bestCost) {
+            best = f;
+            bestCost = cost;
+            ambiguous = false;
+        } else if (cost == bestCost && !sameSignature(*best, *f)) {
+            ambiguous = true;
+        }
+    }
+    if (!best) {
+        diag.error(e.line, "no function '" + e.text + "' takes (" + argumentList(e) + ")");
+        return;
+    }
+    if (ambiguous) {
+        diag.error(e.line, "the call of '" + e.text + "' with (" + argumentList(e) + ") is ambiguous");
+        return;
+    }
+    for (size_t i = 0; i < e.args.size(); ++i) {
+        const VarDecl& p = *best->params[i];
+        if (p.isOut && !e.args[i]->lvalue) {
+            diag.error(e.args[i]->line, "argument " + std::to_string(i + 1) + " of '" + e.text +
+                                            "' is out and needs a variable");
+            return;
+        }
+        if (!p.isOut) e.args[i] = convertTo(std::move(e.args[i]), p.type);
+    }
+    e.function = best;
+    e.type = best->returnType;
+    if (current && std::find(current->calls.begin(), current->calls.end(), best) == current->calls.end())
+        current->calls.push_back(best);
+}
+
+void Checker::checkBuiltinCall(Expr& e) {
+    const Builtin& b = *findBuiltin(e.text);
+    const std::string& name = e.text;
+    auto arity = [&](size_t n) {
+        if (e.args.size() == n) return true;
+        diag.error(e.line, "'" + name + "' takes " + std::to_string(n) + " argument" + (n == 1 ? "" : "s") +
+                               ", " + std::to_string(e.args.size()) + " given");
+        return false;
+    };
+    auto numeric = [&](bool allowMatrix) {
+        for (const ExprPtr& a : e.args)
+            if (!a->type.isNumeric() || (!allowMatrix && a->type.isMatrix())) {
+                diag.error(a->line, "'" + name + "' does not take " + typeName(a->type));
+                return false;
+            }
+        return true;
+    };
+    // The arguments' common float type, scalars smeared.
+    auto common = [&](size_t from, size_t to, Type& result) {
+        result = e.args[from]->type;
+        for (size_t i = from + 1; i < to; ++i) {
+            bool truncated = false;
+            Type next;
+            if (!commonType(result, e.args[i]->type, next, truncated)) {
+                diag.error(e.line, "'" + name + "' cannot combine " + typeName(result) + " and " +
+                                       typeName(e.args[i]->type));
+                return false;
+            }
+            if (truncated) diag.warning(e.line, "the longer vector is cut to " + typeName(next));
+            result = next;
+        }
+        result = floatOf(result);
+        for (size_t i = from; i < to; ++i) e.args[i] = convertTo(std::move(e.args[i]), result);
+        return true;
+    };
+    Type t;
+    e.builtin = &b;
+    switch (b.kind) {
+    case BuiltinKind::Unary:
+    case BuiltinKind::Binary:
+    case BuiltinKind::Ternary: {
+        size_t n = b.kind == BuiltinKind::Unary ? 1 : b.kind == BuiltinKind::Binary ? 2 : 3;
+        if (!arity(n) || !numeric(false) || !common(0, n, t)) return;
+        if (name == "reflect" && !t.isVector()) {
+            diag.error(e.line, "'reflect' takes vectors");
+            return;
+        }
+        if (b.fragmentOnly && current && !current->derivativeLine) current->derivativeLine = e.line;
+        e.type = t;
+        return;
+    }
+    case BuiltinKind::Lerp:
+        if (!arity(3) || !numeric(false) || !common(0, 2, t)) return;
+        e.args[2] = convertTo(std::move(e.args[2]), e.args[2]->type.isScalar() ? Type::scalar(BaseType::Float) : t);
+        if (!e.args[2]->type.isScalar() && !(e.args[2]->type == t)) {
+            diag.error(e.line, "the weight of 'lerp' must be a scalar or " + typeName(t));
+            return;
+        }
+        e.type = t;
+        return;
+    case BuiltinKind::Length:
+        if (!arity(1) || !numeric(false) || !common(0, 1, t)) return;
+        e.type = Type::scalar(BaseType::Float);
+        return;
+    case BuiltinKind::Distance:
+    case BuiltinKind::Dot:
+        if (!arity(2) || !numeric(false) || !common(0, 2, t)) return;
+        e.type = Type::scalar(BaseType::Float);
+        return;
+    case BuiltinKind::Cross:
+        if (!arity(2) || !numeric(false)) return;
+        for (ExprPtr& a : e.args) {
+            a = convertOrReport(std::move(a), Type::vector(BaseType::Float, 3), "for 'cross'");
+            if (a->type.isError()) return;
+        }
+        e.type = Type::vector(BaseType::Float, 3);
+        return;
+    case BuiltinKind::Mul: {
+        if (!arity(2) || !numeric(true)) return;
+        Type a = e.args[0]->type, c = e.args[1]->type;
+        if (a.isScalar() || c.isScalar()) {
+            if (!common(0, 2, t)) return;
+            e.type = t;
+        } else if (a.isMatrix() && c.isMatrix()) {
+            if (a.cols != c.rows) {
+                diag.error(e.line, "'mul' cannot multiply " + typeName(a) + " by " + typeName(c));
+                return;
+            }
+            e.type = Type::matrix(a.rows, c.cols);
+        } else if (a.isMatrix()) {
+            e.args[1] = convertOrReport(std::move(e.args[1]), Type::vector(BaseType::Float, a.cols), "for 'mul'");
+            e.type = Type::vector(BaseType::Float, a.rows);
+        } else if (c.isMatrix()) {
+            e.args[0] = convertOrReport(std::move(e.args[0]), Type::vector(BaseType::Float, c.rows), "for 'mul'");
+            e.type = Type::vector(BaseType::Float, c.cols);
+        } else {
+            diag.error(e.line, "'mul' needs a matrix; use dot() for two vectors");
+            return;
+        }
+        if (e.args[0]->type.isError() || e.args[1]->type.isError()) e.type = Type::error();
+        return;
+    }
+    case BuiltinKind::AnyAll:
+        if (!arity(1) || !numeric(false)) return;
+        e.type = Type::scalar(BaseType::Bool);
+        return;
+    case BuiltinKind::Transpose:
+        if (!arity(1)) return;
+        if (!e.args[0]->type.isMatrix()) {
+            diag.error(e.line, "'transpose' takes a matrix");
+            return;
+        }
+        e.type = Type::matrix(e.args[0]->type.cols, e.args[0]->type.rows);
+        return;
+    case BuiltinKind::Clip:
+        if (!arity(1) || !numeric(false) || !common(0, 1, t)) return;
+        if (current && !current->discardLine) current->discardLine = e.line;
+        e.type = Type::voidType();
+        return;
+    case BuiltinKind::Texture: {
+        if (!arity(2)) return;
+        const Type& s = e.args[0]->type;
+        if (!(s == Type::scalar(b.sampler))) {
+            diag.error(e.line, "'" + name + "' needs a " + typeName(Type::scalar(b.sampler)) + ", not " + typeName(s));
+            return;
+        }
+        const Type& coord = e.args[1]->type;
+        int size = b.altCoordSize && coord.isVector() && coord.cols == b.altCoordSize ? b.altCoordSize : b.coordSize;
+        e.args[1] = convertOrReport(std::move(e.args[1]), Type::vector(BaseType::Float, size), "as texture coordinate");
+        if (e.args[1]->type.isError()) return;
+        if (current && !current->textureLine) current->textureLine = e.line;
+        e.type = Type::vector(BaseType::Float, 4);
+        return;
+    }
+    }
+}
+
+}  // namespace cgc

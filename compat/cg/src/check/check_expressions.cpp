@@ -1,0 +1,481 @@
+// Typing of operators, names, members, indexing, constructors and casts.
+#include <algorithm>
+
+#include "check/checker_state.h"
+#include "check/conversions.h"
+
+namespace cgc {
+namespace {
+
+bool anyError(const Expr& e) {
+    for (const ExprPtr& a : e.args)
+        if (a->type.isError()) return true;
+    return false;
+}
+
+bool isConstantIndex(const Expr& e, long long& value) {
+    if (e.kind == ExprKind::IntLiteral) {
+        value = e.intValue;
+        return true;
+    }
+    if (e.kind == ExprKind::Convert && e.args[0]->kind == ExprKind::IntLiteral) {
+        value = e.args[0]->intValue;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+ExprPtr Checker::convertOrReport(ExprPtr e, const Type& to, const char* context) {
+    if (e->type.isError() || to.isError()) return e;
+    if (conversionCost(e->type, to) < 0) {
+        diag.error(e->line, std::string("cannot convert ") + typeName(e->type) + " to " + typeName(to) +
+                                " " + context);
+        e->type = Type::error();
+        return e;
+    }
+    return convertTo(std::move(e), to);
+}
+
+ExprPtr Checker::checkAs(ExprPtr e, const Type& to, const char* context) {
+    return convertOrReport(check(std::move(e)), to, context);
+}
+
+ExprPtr Checker::toCondition(ExprPtr e, const char* context) {
+    e = check(std::move(e));
+    if (e->type.isError()) return e;
+    if (!e->type.isScalar()) {
+        diag.error(e->line, std::string("the ") + context + " must be a scalar, not " + typeName(e->type));
+        e->type = Type::error();
+        return e;
+    }
+    return convertTo(std::move(e), Type::scalar(BaseType::Bool));
+}
+
+ExprPtr Checker::check(ExprPtr e) {
+    if (e->kind == ExprKind::Convert) return e;  // already checked
+    for (ExprPtr& a : e->args)
+        if (e->kind != ExprKind::InitList) a = check(std::move(a));
+    switch (e->kind) {
+    case ExprKind::IntLiteral: e->type = Type::scalar(BaseType::Int); break;
+    case ExprKind::FloatLiteral: e->type = Type::scalar(BaseType::Float); break;
+    case ExprKind::BoolLiteral: e->type = Type::scalar(BaseType::Bool); break;
+    case ExprKind::Name: checkName(*e); break;
+    case ExprKind::Unary:
+    case ExprKind::Postfix: checkUnary(*e); break;
+    case ExprKind::Binary: checkBinary(*e); break;
+    case ExprKind::Assign: checkAssign(*e); break;
+    case ExprKind::Ternary: checkTernary(*e); break;
+    case ExprKind::Call: checkCall(*e); break;
+    case ExprKind::Construct: checkConstruct(*e); break;
+    case ExprKind::Cast: checkCast(*e); break;
+    case ExprKind::Member: checkMember(*e); break;
+    case ExprKind::Index: checkIndex(*e); break;
+    case ExprKind::InitList:
+        diag.error(e->line, "an initializer list is only allowed in a declaration");
+        e->type = Type::error();
+        break;
+    case ExprKind::Convert: break;
+    }
+    return e;
+}
+
+void Checker::checkName(Expr& e) {
+    VarDecl* v = lookup(e.text);
+    if (!v) {
+        diag.error(e.line, "'" + e.text + "' is not declared");
+        e.type = Type::error();
+        return;
+    }
+    e.var = v;
+    e.type = v->type;
+    e.lvalue = !v->isConst && !(v->isGlobal && v->isUniform);
+    if (v->isGlobal && current &&
+        std::find(current->globalsUsed.begin(), current->globalsUsed.end(), v) == current->globalsUsed.end())
+        current->globalsUsed.push_back(v);
+}
+
+void Checker::checkUnary(Expr& e) {
+    Expr& a = *e.args[0];
+    e.type = Type::error();
+    if (a.type.isError()) return;
+    const std::string& op = e.text;
+    if (op == "~") {
+        diag.error(e.line, "bitwise operators are not supported");
+        return;
+    }
+    if (!a.type.isNumeric()) {
+        diag.error(e.line, "operator '" + op + "' needs a number, not " + typeName(a.type));
+        return;
+    }
+    if (op == "!") {
+        if (a.type.isMatrix()) {
+            diag.error(e.line, "operator '!' does not take matrices");
+            return;
+        }
+        e.type = a.type.withBase(BaseType::Bool);
+        e.args[0] = convertTo(std::move(e.args[0]), e.type);
+        return;
+    }
+    if (op == "++" || op == "--") {
+        if (!a.lvalue) {
+            diag.error(e.line, "operator '" + op + "' needs a variable it can change");
+            return;
+        }
+        if (a.type.base == BaseType::Bool) {
+            diag.error(e.line, "operator '" + op + "' does not take bool");
+            return;
+        }
+        e.type = a.type;
+        return;
+    }
+    // Unary minus and plus; a negated bool counts as an int.
+    e.type = a.type.base == BaseType::Bool ? a.type.withBase(BaseType::Int) : a.type;
+    e.args[0] = convertTo(std::move(e.args[0]), e.type);
+}
+
+void Checker::checkBinary(Expr& e) {
+    e.type = Type::error();
+    if (anyError(e)) return;
+    const std::string& op = e.text;
+    const Type& a = e.args[0]->type;
+    const Type& b = e.args[1]->type;
+    if (op == "&" || op == "|" || op == "^" || op == "<<" || op == ">>") {
+        diag.error(e.line, "bitwise operators are not supported");
+        return;
+    }
+    if (op == "&&" || op == "||") {
+        if (!a.isScalar() || !b.isScalar()) {
+            diag.error(e.line, "operator '" + op + "' takes scalars only");
+            return;
+        }
+        e.args[0] = convertTo(std::move(e.args[0]), Type::scalar(BaseType::Bool));
+        e.args[1] = convertTo(std::move(e.args[1]), Type::scalar(BaseType::Bool));
+        e.type = Type::scalar(BaseType::Bool);
+        return;
+    }
+    Type common;
+    bool truncated = false;
+    if (!commonType(a, b, common, truncated)) {
+        diag.error(e.line, "operator '" + op + "' cannot combine " + typeName(a) + " and " + typeName(b));
+        return;
+    }
+    if (truncated) diag.warning(e.line, "the longer vector is cut to " + typeName(common));
+    bool comparison = op == "==" || op == "!=" || op == "<" || op == ">" || op == "<=" || op == ">=";
+    if (comparison) {
+        if (common.isMatrix()) {
+            diag.error(e.line, "matrices cannot be compared");
+            return;
+        }
+        e.args[0] = convertTo(std::move(e.args[0]), common);
+        e.args[1] = convertTo(std::move(e.args[1]), common);
+        e.type = common.withBase(BaseType::Bool);
+        return;
+    }
+    // Arithmetic on bool operands counts in int.
+    if (common.base == BaseType::Bool) common = common.withBase(BaseType::Int);
+    if (op == "%" && common.base == BaseType::Int && !common.isScalar()) {
+        diag.error(e.line, "operator '%' on integer vectors is not supported");
+        return;
+    }
+    // A scalar next to a vector or matrix stays a scalar: GLSL smears it itself.
+    for (ExprPtr& arg : e.args) {
+        Type target = arg->type.isScalar() ? Type::scalar(common.base) : common;
+        arg = convertTo(std::move(arg), target);
+    }
+    e.type = common;
+}
+
+void Checker::checkAssign(Expr& e) {
+    e.type = Type::error();
+    if (anyError(e)) return;
+    Expr& left = *e.args[0];
+    if (!left.lvalue) {
+        std::string what = left.var && left.var->isConst ? "const '" + left.var->name + "'"
+                           : left.var && left.var->isUniform ? "uniform '" + left.var->name + "'"
+                                                             : std::string("this expression");
+        diag.error(e.line, "cannot assign to " + what);
+        return;
+    }
+    const std::string& op = e.text;
+    if (op == "&=" || op == "|=" || op == "^=" || op == "<<=" || op == ">>=") {
+        diag.error(e.line, "bitwise operators are not supported");
+        return;
+    }
+    Type target = left.type;
+    if (op != "=" && !target.isNumeric()) {
+        diag.error(e.line, "operator '" + op + "' needs a number, not " + typeName(target));
+        return;
+    }
+    if (op == "%=" && target.base == BaseType::Int && !target.isScalar()) {
+        diag.error(e.line, "operator '%=' on integer vectors is not supported");
+        return;
+    }
+    e.args[1] = convertOrReport(std::move(e.args[1]), target, "in the assignment");
+    e.type = e.args[1]->type.isError() ? Type::error() : target;
+}
+
+void Checker::checkTernary(Expr& e) {
+    e.type = Type::error();
+    if (anyError(e)) return;
+    if (!e.args[0]->type.isScalar()) {
+        diag.error(e.line, "the condition of '?:' must be a scalar; vector conditions are not supported");
+        return;
+    }
+    e.args[0] = convertTo(std::move(e.args[0]), Type::scalar(BaseType::Bool));
+    const Type& a = e.args[1]->type;
+    const Type& b = e.args[2]->type;
+    Type common = a;
+    bool truncated = false;
+    if (!(a == b) && !commonType(a, b, common, truncated)) {
+        diag.error(e.line, "the two sides of '?:' have types " + typeName(a) + " and " + typeName(b));
+        return;
+    }
+    if (common.isSampler()) {
+        diag.error(e.line, "'?:' cannot choose between samplers");
+        return;
+    }
+    e.args[1] = convertTo(std::move(e.args[1]), common);
+    e.args[2] = convertTo(std::move(e.args[2]), common);
+    e.type = common;
+}
+
+void Checker::checkMember(Expr& e) {
+    e.type = Type::error();
+    Expr& base = *e.args[0];
+    if (base.type.isError()) return;
+    const std::string& name = e.text;
+    const Type& t = base.type;
+    if (t.isStruct()) {
+        for (const StructMember& m : t.structInfo->members)
+            if (m.name == name) {
+                e.memberKind = MemberKind::StructMember;
+                e.type = m.type;
+                e.lvalue = base.lvalue;
+                return;
+            }
+        diag.error(e.line, "'" + typeName(t) + "' has no member '" + name + "'");
+        return;
+    }
+    if (t.isMatrix()) {
+        // _m<row><col> counts from 0, _<row><col> from 1.
+        std::vector<int> parts;
+        size_t i = 0;
+        bool ok = !name.empty();
+        while (ok && i < name.size()) {
+            int origin = 1;
+            if (name.compare(i, 2, "_m") == 0) {
+                origin = 0;
+                i += 2;
+            } else if (name[i] == '_') {
+                i += 1;
+            } else {
+                ok = false;
+                break;
+            }
+            if (i + 2 > name.size()) {
+                ok = false;
+                break;
+            }
+            int r = name[i] - '0' - origin, c = name[i + 1] - '0' - origin;
+            if (r < 0 || r >= t.rows || c < 0 || c >= t.cols) {
+                ok = false;
+                break;
+            }
+            parts.push_back(r);
+            parts.push_back(c);
+            i += 2;
+        }
+        if (!ok || parts.size() > 8) {
+            diag.error(e.line, "'" + name + "' is not a valid swizzle of " + typeName(t));
+            return;
+        }
+        e.memberKind = MemberKind::MatrixSwizzle;
+        e.components = parts;
+        e.type = Type::vector(BaseType::Float, static_cast<int>(parts.size() / 2));
+        e.lvalue = base.lvalue && parts.size() == 2;
+        return;
+    }
+    if (t.isScalar() || t.isVector()) {
+        int size = t.isScalar() ? 1 : t.cols;
+        static const char* const sets[] = {"xyzw", "rgba"};
+        std::vector<int> comps;
+        bool ok = name.size() <= 4;
+        for (const char* set : sets) {
+            comps.clear();
+            ok = name.size() <= 4;
+            for (char ch : name) {
+                const char* at = std::char_traits<char>::find(set, 4, ch);
+                if (!at || at - set >= size) {
+                    ok = false;
+                    break;
+                }
+                comps.push_back(static_cast<int>(at - set));
+            }
+            if (ok) break;
+        }
+        if (!ok) {
+            diag.error(e.line, "'" + name + "' is not a valid swizzle of " + typeName(t));
+            return;
+        }
+        std::vector<int> sorted = comps;
+        std::sort(sorted.begin(), sorted.end());
+        bool repeats = std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end();
+        e.memberKind = t.isScalar() ? MemberKind::ScalarSwizzle : MemberKind::Swizzle;
+        e.components = comps;
+        e.type = Type::vector(t.base, static_cast<int>(comps.size()));
+        e.lvalue = base.lvalue && !repeats && (t.isVector() || comps.size() == 1);
+        return;
+    }
+    diag.error(e.line, "'" + typeName(t) + "' has no members");
+}
+
+void Checker::checkIndex(Expr& e) {
+    e.type = Type::error();
+    if (anyError(e)) return;
+    const Type& t = e.args[0]->type;
+    Expr& index = *e.args[1];
+    if (!index.type.isScalar() || index.type.base == BaseType::Bool) {
+        diag.error(e.line, "an index must be a whole number, not " + typeName(index.type));
+        return;
+    }
+    e.args[1] = convertTo(std::move(e.args[1]), Type::scalar(BaseType::Int));
+    int limit = 0;
+    if (t.isArray()) {
+        e.type = t.element();
+        limit = t.arraySize;
+    } else if (t.isVector()) {
+        e.type = Type::scalar(t.base);
+        limit = t.cols;
+    } else if (t.isMatrix()) {
+        e.type = Type::vector(BaseType::Float, t.cols);  // M[i] is row i
+        limit = t.rows;
+    } else {
+        diag.error(e.line, "'" + typeName(t) + "' cannot be indexed");
+        return;
+    }
+    long long value = 0;
+    if (isConstantIndex(*e.args[1], value) && (value < 0 || value >= limit)) {
+        diag.error(e.line, "index " + std::to_string(value) + " is out of range for " + typeName(t));
+        e.type = Type::error();
+        return;
+    }
+    e.lvalue = e.args[0]->lvalue;
+}
+
+void Checker::checkConstruct(Expr& e) {
+    const Type& target = e.targetType;
+    e.type = Type::error();
+    if (anyError(e)) return;
+    if (!target.isNumeric()) {
+        diag.error(e.line, "'" + typeName(target) + "' cannot be constructed this way; use an initializer list");
+        return;
+    }
+    if (e.args.empty()) {
+        diag.error(e.line, "'" + typeName(target) + "' needs arguments");
+        return;
+    }
+    int count = 0;
+    for (const ExprPtr& a : e.args) {
+        if (!a->type.isNumeric()) {
+            diag.error(a->line, "cannot build " + typeName(target) + " from " + typeName(a->type));
+            return;
+        }
+        if (a->type.isMatrix() && e.args.size() > 1) {
+            diag.error(a->line, "a matrix can only be converted alone");
+            return;
+        }
+        count += a->type.components();
+    }
+    bool single = e.args.size() == 1;
+    bool ok = count == target.components() || (single && e.args[0]->type.isScalar()) ||
+              (single && conversionCost(e.args[0]->type, target) >= 0);
+    if (!ok) {
+        diag.error(e.line, typeName(target) + " needs " + std::to_string(target.components()) +
+                               " values, " + std::to_string(count) + " given");
+        return;
+    }
+    if (single && e.args[0]->type.components() != target.components()) {
+        // A smear or a cut is a conversion.
+        ExprPtr arg = std::move(e.args[0]);
+        e.kind = ExprKind::Convert;
+        e.args.clear();
+        e.type = target;
+        e.args.push_back(std::move(arg));
+        return;
+    }
+    e.type = target;
+}
+
+void Checker::checkCast(Expr& e) {
+    e.type = Type::error();
+    if (anyError(e)) return;
+    const Type& from = e.args[0]->type;
+    if (!castAllowed(from, e.targetType)) {
+        diag.error(e.line, "cannot cast " + typeName(from) + " to " + typeName(e.targetType));
+        return;
+    }
+    e.type = e.targetType;
+}
+
+void Checker::flattenInitList(ExprPtr e, std::vector<ExprPtr>& out, int& count) {
+    if (e->kind == ExprKind::InitList) {
+        for (ExprPtr& a : e->args) flattenInitList(std::move(a), out, count);
+        return;
+    }
+    e = check(std::move(e));
+    if (e->type.isNumeric() && !e->type.isMatrix()) {
+        count += e->type.components();
+    } else if (!e->type.isError()) {
+        diag.error(e->line, "an initializer value cannot be " + typeName(e->type));
+        e->type = Type::error();
+    }
+    out.push_back(std::move(e));
+}
+
+ExprPtr Checker::checkInitializer(ExprPtr e, const Type& to) {
+    if (e->kind != ExprKind::InitList) return checkAs(std::move(e), to, "in the initialization");
+    int line = e->line;
+    auto build = std::make_unique<Expr>(ExprKind::Construct, line);
+    build->targetType = to;
+    build->depth = e->depth;
+    if (to.isArray() || to.isStruct()) {
+        size_t expected = to.isArray() ? static_cast<size_t>(to.arraySize) : to.structInfo->members.size();
+        if (e->args.size() != expected) {
+            diag.error(line, typeName(to) + " needs " + std::to_string(expected) + " values, " +
+                                 std::to_string(e->args.size()) + " given");
+            build->type = Type::error();
+            return build;
+        }
+        for (size_t i = 0; i < expected; ++i) {
+            Type part = to.isArray() ? to.element() : to.structInfo->members[i].type;
+            build->args.push_back(checkInitializer(std::move(e->args[i]), part));
+        }
+        build->type = to;
+        return build;
+    }
+    if (!to.isNumeric()) {
+        diag.error(line, typeName(to) + " cannot take an initializer list");
+        build->type = Type::error();
+        return build;
+    }
+    int count = 0;
+    for (ExprPtr& a : e->args) flattenInitList(std::move(a), build->args, count);
+    for (const ExprPtr& a : build->args)
+        if (a->type.isError()) {
+            build->type = Type::error();
+            return build;
+        }
+    if (count != to.components()) {
+        diag.error(line, typeName(to) + " needs " + std::to_string(to.components()) + " values, " +
+                             std::to_string(count) + " given");
+        build->type = Type::error();
+        return build;
+    }
+    if (to.isScalar()) return convertTo(std::move(build->args[0]), to);
+    build->type = to;
+    return build;
+}
+
+}  // namespace cgc

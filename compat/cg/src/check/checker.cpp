@@ -1,0 +1,75 @@
+#include "check/checker.h"
+
+#include "check/builtins.h"
+#include "check/checker_state.h"
+
+namespace cgc {
+
+bool sameSignature(const FunctionDecl& a, const FunctionDecl& b) {
+    if (a.params.size() != b.params.size()) return false;
+    for (size_t i = 0; i < a.params.size(); ++i)
+        if (a.params[i]->type != b.params[i]->type || a.params[i]->isOut != b.params[i]->isOut ||
+            a.params[i]->isIn != b.params[i]->isIn)
+            return false;
+    return true;
+}
+
+void Checker::checkFunction(FunctionDecl& f) {
+    current = &f;
+    pushScope();
+    for (VarDeclPtr& p : f.params) declare(*p);
+    // The body's outer block shares the parameters' scope, as in C.
+    for (StmtPtr& s : f.body->body) checkStatement(*s);
+    popScope();
+    current = nullptr;
+}
+
+void Checker::resolveFunctions() {
+    // Prototypes point to their definition; a second definition is an error.
+    for (auto& [name, list] : functions) {
+        for (size_t i = 0; i < list.size(); ++i) {
+            FunctionDecl* f = list[i];
+            for (size_t j = 0; j < i; ++j) {
+                FunctionDecl* g = list[j];
+                if (!sameSignature(*f, *g)) continue;
+                if (f->returnType != g->returnType)
+                    diag.error(f->line, "'" + name + "' is declared again with another return type");
+                else if (f->body && g->body)
+                    diag.error(f->line, "'" + name + "' is defined twice");
+            }
+        }
+        for (FunctionDecl* f : list) {
+            if (f->body) {
+                f->definition = f;
+                continue;
+            }
+            for (FunctionDecl* g : list)
+                if (g->body && sameSignature(*f, *g)) f->definition = g;
+        }
+    }
+}
+
+void Checker::run() {
+    pushScope();
+    for (VarDeclPtr& g : module.globals) {
+        if (g->type.element().isSampler() && !g->isUniform)
+            diag.error(g->line, "sampler '" + g->name + "' cannot be static or const");
+        checkDeclaration(*g, true);
+    }
+    int index = 0;
+    for (FunctionDeclPtr& f : module.functions) {
+        if (findBuiltin(f->name) && !functions.count(f->name))
+            diag.warning(f->line, "'" + f->name + "' hides the standard function of that name");
+        auto& list = functions[f->name];
+        f->overloadIndex = index++;
+        list.push_back(f.get());
+    }
+    for (FunctionDeclPtr& f : module.functions)
+        if (f->body) checkFunction(*f);
+    resolveFunctions();
+    popScope();
+}
+
+void checkModule(Module& module, Diagnostics& diagnostics) { Checker(module, diagnostics).run(); }
+
+}  // namespace cgc

@@ -1,0 +1,12 @@
+// Type checking of a whole module: every global and function, whether or not
+// the entry uses it, as a compiler of the whole source would.
+#pragma once
+
+#include "compiler/diagnostics.h"
+#include "parse/ast.h"
+
+namespace cgc {
+
+void checkModule(Module& module, Diagnostics& diagnostics);
+
+}  // namespace cgc

@@ -1,0 +1,66 @@
+// The type checker's shared state, split over the files for expressions,
+// calls, statements and the module.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "compiler/diagnostics.h"
+#include "parse/ast.h"
+
+namespace cgc {
+
+class Checker {
+public:
+    Checker(Module& m, Diagnostics& d) : module(m), diag(d) {}
+    void run();
+
+    // Expressions: check e in place and return it, possibly wrapped.
+    ExprPtr check(ExprPtr e);
+    // Checks e and converts it to `to`, reporting what does not convert.
+    ExprPtr checkAs(ExprPtr e, const Type& to, const char* context);
+    // Types an initializer (list or expression) for a variable of type `to`.
+    ExprPtr checkInitializer(ExprPtr e, const Type& to);
+    ExprPtr convertOrReport(ExprPtr e, const Type& to, const char* context);
+    ExprPtr toCondition(ExprPtr e, const char* context);
+
+    void checkName(Expr& e);
+    void checkUnary(Expr& e);
+    void checkBinary(Expr& e);
+    void checkAssign(Expr& e);
+    void checkTernary(Expr& e);
+    void checkMember(Expr& e);
+    void checkIndex(Expr& e);
+    void checkConstruct(Expr& e);
+    void checkCast(Expr& e);
+    void checkCall(Expr& e);
+    void checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates);
+    void checkBuiltinCall(Expr& e);
+    void flattenInitList(ExprPtr e, std::vector<ExprPtr>& out, int& count);
+
+    // Statements.
+    void checkStatement(Stmt& s);
+    void checkDeclaration(VarDecl& v, bool global);
+
+    // Scopes.
+    void pushScope() { scopes.emplace_back(); }
+    void popScope() { scopes.pop_back(); }
+    void declare(VarDecl& v);
+    VarDecl* lookup(const std::string& name) const;
+
+    void checkFunction(FunctionDecl& f);
+    void resolveFunctions();
+
+    Module& module;
+    Diagnostics& diag;
+    std::vector<std::map<std::string, VarDecl*>> scopes;
+    std::map<std::string, std::vector<FunctionDecl*>> functions;
+    FunctionDecl* current = nullptr;
+    int loopDepth = 0;
+};
+
+// Whether two functions take the same parameter types and directions.
+bool sameSignature(const FunctionDecl& a, const FunctionDecl& b);
+
+}  // namespace cgc

@@ -1,0 +1,46 @@
+#include <cmath>
+
+#include "check/entry_point.h"
+
+namespace cgc {
+
+bool constantValue(const Expr& e, std::vector<float>& out) {
+    switch (e.kind) {
+    case ExprKind::IntLiteral:
+    case ExprKind::BoolLiteral: out.push_back(static_cast<float>(e.intValue)); return true;
+    case ExprKind::FloatLiteral: out.push_back(static_cast<float>(e.floatValue)); return true;
+    case ExprKind::Unary: {
+        if (e.text != "-" && e.text != "+") return false;
+        size_t start = out.size();
+        if (!constantValue(*e.args[0], out)) return false;
+        if (e.text == "-")
+            for (size_t i = start; i < out.size(); ++i) out[i] = -out[i];
+        return true;
+    }
+    case ExprKind::Construct:
+        for (const ExprPtr& a : e.args)
+            if (!constantValue(*a, out)) return false;
+        return true;
+    case ExprKind::Cast:
+    case ExprKind::Convert: {
+        std::vector<float> inner;
+        if (!constantValue(*e.args[0], inner)) return false;
+        const Type& from = e.args[0]->type;
+        const Type& to = e.type;
+        if (!to.isNumeric() || !from.isNumeric()) return false;
+        for (int r = 0; r < to.rows; ++r)
+            for (int c = 0; c < to.cols; ++c) {
+                float v = from.isScalar() ? inner[0]
+                          : from.isMatrix() ? inner[static_cast<size_t>(r * from.cols + c)]
+                                            : inner[static_cast<size_t>(c)];
+                if (to.base == BaseType::Int) v = std::trunc(v);
+                if (to.base == BaseType::Bool) v = v != 0.0f ? 1.0f : 0.0f;
+                out.push_back(v);
+            }
+        return true;
+    }
+    default: return false;
+    }
+}
+
+}  // namespace cgc

@@ -1,0 +1,44 @@
+#include "compiler/compile.h"
+
+#include "check/checker.h"
+#include "check/entry_point.h"
+#include "compiler/diagnostics.h"
+#include "emit/program_writer.h"
+#include "parse/parser.h"
+#include "preprocess/preprocessor.h"
+
+namespace cgc {
+
+CompileOutput compileProgram(const std::string& source, Stage stage, const std::string& entry,
+                             const std::vector<std::string>& args) {
+    CompileOutput out;
+    Diagnostics diag;
+    std::vector<std::pair<std::string, std::string>> defines;
+    for (const std::string& a : args) {
+        if (a.compare(0, 2, "-D") != 0 || a.size() < 3) continue;  // other options change nothing here
+        size_t eq = a.find('=');
+        defines.emplace_back(a.substr(2, eq == std::string::npos ? std::string::npos : eq - 2),
+                             eq == std::string::npos ? "1" : a.substr(eq + 1));
+    }
+    try {
+        std::vector<Token> tokens = preprocess(source, defines, diag);
+        if (!diag.hasErrors()) {
+            Module module = parse(tokens, diag);
+            checkModule(module, diag);
+            EntryInterface interface;
+            if (!diag.hasErrors() && analyzeEntry(module, stage, entry, diag, interface)) {
+                out.glsl = writeProgram(module, interface, stage);
+                out.uniforms = std::move(interface.uniforms);
+                out.attributes = std::move(interface.attributes);
+                out.ok = true;
+            }
+        }
+    } catch (const CompileAbort&) {
+        out.ok = false;
+    }
+    if (diag.hasErrors()) out.ok = false;
+    out.listing = diag.listing();
+    return out;
+}
+
+}  // namespace cgc

@@ -1,0 +1,156 @@
+#include <cctype>
+
+#include "parse/parser_state.h"
+
+namespace cgc {
+
+Parser::Parser(const std::vector<Token>& t, Diagnostics& d) : tokens(t), diag(d) {
+    endToken.kind = TokenKind::End;
+    endToken.text = "end of source";
+    endToken.line = tokens.empty() ? 1 : tokens.back().line;
+}
+
+const Token& Parser::peek(size_t ahead) const {
+    return pos + ahead < tokens.size() ? tokens[pos + ahead] : endToken;
+}
+
+const Token& Parser::advance() {
+    const Token& t = peek();
+    if (pos < tokens.size()) ++pos;
+    return t;
+}
+
+bool Parser::acceptPunct(const char* p) {
+    if (!peek().isPunct(p)) return false;
+    ++pos;
+    return true;
+}
+
+bool Parser::acceptIdent(const char* word) {
+    if (!peek().isIdent(word)) return false;
+    ++pos;
+    return true;
+}
+
+void Parser::failAt(const Token& token, const std::string& message) {
+    diag.fatal(token.line, message);
+}
+
+void Parser::fail(const std::string& message) { failAt(peek(), message); }
+
+static std::string describe(const Token& t) {
+    if (t.kind == TokenKind::End) return "the end of the source";
+    return "'" + t.text + "'";
+}
+
+void Parser::expectPunct(const char* p, const char* context) {
+    if (acceptPunct(p)) return;
+    if (peek().kind == TokenKind::Invalid) fail("unexpected character " + describe(peek()));
+    fail(std::string("expected '") + p + "' " + context + ", found " + describe(peek()));
+}
+
+static bool isKeyword(const std::string& word) {
+    static const char* const keywords[] = {
+        "if", "else", "for", "while", "do", "return", "discard", "break", "continue", "struct",
+        "typedef", "static", "const", "uniform", "in", "out", "inout", "true", "false", "extern",
+        "inline", "switch", "case", "default", "goto", "sizeof", "register", "volatile"};
+    for (const char* k : keywords)
+        if (word == k) return true;
+    return false;
+}
+
+std::string Parser::expectIdentifier(const char* what) {
+    const Token& t = peek();
+    if (t.kind != TokenKind::Identifier || isKeyword(t.text) || atTypeName())
+        fail(std::string("expected ") + what + ", found " + describe(t));
+    return advance().text;
+}
+
+bool Parser::atTypeName(size_t ahead) const {
+    const Token& t = peek(ahead);
+    if (t.kind != TokenKind::Identifier) return false;
+    Type type;
+    bool unsupported = false;
+    return builtinTypeFromName(t.text, type, unsupported) || structNames.count(t.text) ||
+           typedefs.count(t.text);
+}
+
+Type Parser::parseType() {
+    const Token& t = peek();
+    if (t.kind == TokenKind::Identifier) {
+        Type type;
+        bool unsupported = false;
+        if (builtinTypeFromName(t.text, type, unsupported)) {
+            advance();
+            if (unsupported) failAt(t, "type '" + t.text + "' is not supported: use a float matrix of 2 to 4 rows and columns");
+            return type;
+        }
+        auto s = structNames.find(t.text);
+        if (s != structNames.end()) {
+            advance();
+            Type st = Type::scalar(BaseType::Struct);
+            st.structInfo = s->second;
+            return st;
+        }
+        auto td = typedefs.find(t.text);
+        if (td != typedefs.end()) {
+            advance();
+            return td->second;
+        }
+    }
+    fail("expected a type, found " + describe(t));
+}
+
+Type Parser::parseArraySuffix(Type base) {
+    if (!acceptPunct("[")) return base;
+    const Token& size = peek();
+    bool isFloat = false;
+    long long value = 0;
+    double f = 0;
+    std::string problem;
+    if (size.kind != TokenKind::Number || !parseNumber(size.text, isFloat, value, f, problem) || isFloat ||
+        value <= 0 || value > 4096)
+        fail("array size must be a whole number from 1 to 4096");
+    advance();
+    expectPunct("]", "after the array size");
+    if (peek().isPunct("[")) fail("arrays of arrays are not supported");
+    if (base.isArray()) fail("arrays of arrays are not supported");
+    if (base.base == BaseType::Void) fail("an array of void is not allowed");
+    base.arraySize = static_cast<int>(value);
+    return base;
+}
+
+std::string Parser::parseSemantic() {
+    if (!acceptPunct(":")) return std::string();
+    const Token& t = peek();
+    if (t.kind != TokenKind::Identifier) fail("expected a semantic after ':', found " + describe(t));
+    advance();
+    std::string upper;
+    for (char c : t.text) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (acceptPunct("(")) {  // register(c0) and the like: a binding we choose ourselves
+        while (!peek().isPunct(")") && peek().kind != TokenKind::End) advance();
+        expectPunct(")", "after the register binding");
+        return std::string();
+    }
+    return upper;
+}
+
+void Parser::skipAnnotation() {
+    if (!acceptPunct("<")) return;
+    while (!peek().isPunct(">")) {
+        if (peek().kind == TokenKind::End) fail("annotation is not closed with '>'");
+        advance();
+    }
+    advance();
+}
+
+Module Parser::run() {
+    while (peek().kind != TokenKind::End) topLevel();
+    return std::move(module);
+}
+
+Module parse(const std::vector<Token>& tokens, Diagnostics& diagnostics) {
+    return Parser(tokens, diagnostics).run();
+}
+
+}  // namespace cgc

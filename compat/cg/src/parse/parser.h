@@ -1,0 +1,19 @@
+// Recursive-descent parser from preprocessed tokens to the syntax tree.
+// Stops at the first syntax error (reported with its line).
+#pragma once
+
+#include <vector>
+
+#include "compiler/diagnostics.h"
+#include "compiler/token.h"
+#include "parse/ast.h"
+
+namespace cgc {
+
+Module parse(const std::vector<Token>& tokens, Diagnostics& diagnostics);
+
+// Classifies a numeric literal; false when it is malformed or out of range.
+bool parseNumber(const std::string& text, bool& isFloat, long long& intValue, double& floatValue,
+                 std::string& problem);
+
+}  // namespace cgc

@@ -1,0 +1,80 @@
+// The parser's shared state, split over the files for declarations,
+// statements and expressions.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "parse/parser.h"
+
+namespace cgc {
+
+class Parser {
+public:
+    static constexpr int maxNesting = 200;
+
+    Parser(const std::vector<Token>& tokens, Diagnostics& diagnostics);
+    Module run();
+
+    // Tokens.
+    const Token& peek(size_t ahead = 0) const;
+    const Token& advance();
+    bool acceptPunct(const char* p);
+    bool acceptIdent(const char* word);
+    void expectPunct(const char* p, const char* context);
+    std::string expectIdentifier(const char* what);
+    [[noreturn]] void fail(const std::string& message);
+    [[noreturn]] void failAt(const Token& token, const std::string& message);
+
+    // Types.
+    bool atTypeName(size_t ahead = 0) const;
+    Type parseType();
+    Type parseArraySuffix(Type base);
+    std::string parseSemantic();
+    void skipAnnotation();
+
+    // Declarations.
+    void topLevel();
+    void parseStruct();
+    void parseTypedef();
+    void parseFunction(Type returnType, const std::string& name, int line);
+    VarDeclPtr parseParameter();
+    ExprPtr parseInitializer();
+
+    // Statements.
+    StmtPtr parseStatement();
+    StmtPtr parseBlock();
+    StmtPtr parseDeclaration(bool allowQualifiers);
+    bool atDeclaration() const;
+
+    // Expressions.
+    ExprPtr parseExpression();
+    ExprPtr parseAssignment();
+    ExprPtr parseTernary();
+    ExprPtr parseBinary(int minLevel);
+    ExprPtr parseUnary();
+    ExprPtr parsePostfix(ExprPtr base);
+    ExprPtr parsePrimary();
+    ExprPtr finish(ExprPtr e);
+    void parseArguments(Expr& call);
+
+    struct NestingGuard {
+        Parser& p;
+        explicit NestingGuard(Parser& parser) : p(parser) {
+            if (++p.nesting > maxNesting) p.fail("the source is nested too deeply");
+        }
+        ~NestingGuard() { --p.nesting; }
+    };
+
+    const std::vector<Token>& tokens;
+    Diagnostics& diag;
+    size_t pos = 0;
+    int nesting = 0;
+    Token endToken;
+    Module module;
+    std::map<std::string, const StructInfo*> structNames;
+    std::map<std::string, Type> typedefs;
+};
+
+}  // namespace cgc

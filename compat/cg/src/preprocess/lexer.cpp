@@ -1,0 +1,147 @@
+#include "preprocess/lexer.h"
+
+#include <cctype>
+#include <cstring>
+
+namespace cgc {
+namespace {
+
+bool isIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+bool isIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Longest first, so that ">>=" wins over ">>" and ">".
+const char* const punctuators[] = {
+    "<<=", ">>=", "...", "##", "++", "--", "+=", "-=", "*=", "/=", "%=", "&=", "|=", "^=",
+    "==", "!=", "<=", ">=", "&&", "||", "<<", ">>", "::",
+    "+", "-", "*", "/", "%", "=", "<", ">", "!", "~", "&", "|", "^", "?", ":", ";", ",",
+    ".", "(", ")", "[", "]", "{", "}", "#"};
+
+class Lexer {
+public:
+    Lexer(const std::string& text, Diagnostics& diagnostics, int firstLine)
+        : src(text), diag(diagnostics), line(firstLine) {}
+
+    std::vector<Token> run() {
+        std::vector<Token> tokens;
+        bool startsLine = true;
+        while (true) {
+            bool space = skipSpace(startsLine);
+            if (pos >= src.size()) break;
+            Token token = next();
+            token.startsLine = startsLine;
+            token.spaceBefore = space;
+            startsLine = false;
+            tokens.push_back(std::move(token));
+        }
+        return tokens;
+    }
+
+private:
+    const std::string& src;
+    Diagnostics& diag;
+    size_t pos = 0;
+    int line;
+
+    char peek(size_t ahead = 0) const {
+        size_t i = pos + ahead;
+        return i < src.size() ? src[i] : '\0';
+    }
+
+    // Skips whitespace, comments and line splices; sets startsLine on a newline.
+    bool skipSpace(bool& startsLine) {
+        bool skipped = false;
+        while (pos < src.size()) {
+            char c = src[pos];
+            if (c == '\n') {
+                ++line;
+                ++pos;
+                startsLine = true;
+            } else if (c == '\\' && (peek(1) == '\n' || (peek(1) == '\r' && peek(2) == '\n'))) {
+                pos += peek(1) == '\r' ? 3 : 2;
+                ++line;
+            } else if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
+                ++pos;
+            } else if (c == '/' && peek(1) == '/') {
+                while (pos < src.size() && src[pos] != '\n') ++pos;
+            } else if (c == '/' && peek(1) == '*') {
+                int startLine = line;
+                pos += 2;
+                while (pos < src.size() && !(src[pos] == '*' && peek(1) == '/')) {
+                    if (src[pos] == '\n') ++line;
+                    ++pos;
+                }
+                if (pos >= src.size()) {
+                    diag.error(startLine, "comment is not closed");
+                    return true;
+                }
+                pos += 2;
+            } else {
+                break;
+            }
+            skipped = true;
+        }
+        return skipped;
+    }
+
+    Token make(TokenKind kind, size_t start) {
+        Token token;
+        token.kind = kind;
+        token.text = src.substr(start, pos - start);
+        token.line = line;
+        return token;
+    }
+
+    Token next() {
+        size_t start = pos;
+        char c = src[pos];
+        if (isIdentStart(c)) {
+            while (pos < src.size() && isIdentChar(src[pos])) ++pos;
+            return make(TokenKind::Identifier, start);
+        }
+        if (isDigit(c) || (c == '.' && isDigit(peek(1)))) {
+            // A preprocessing number: digits, letters, dots and signed exponents.
+            ++pos;
+            while (pos < src.size()) {
+                char d = src[pos];
+                if ((d == '+' || d == '-') && (src[pos - 1] == 'e' || src[pos - 1] == 'E')) {
+                    ++pos;
+                } else if (isIdentChar(d) || d == '.') {
+                    ++pos;
+                } else {
+                    break;
+                }
+            }
+            return make(TokenKind::Number, start);
+        }
+        if (c == '"') {
+            ++pos;
+            while (pos < src.size() && src[pos] != '"' && src[pos] != '\n') {
+                if (src[pos] == '\\' && pos + 1 < src.size() && src[pos + 1] != '\n') ++pos;
+                ++pos;
+            }
+            if (pos < src.size() && src[pos] == '"') {
+                ++pos;
+                return make(TokenKind::String, start);
+            }
+            return make(TokenKind::Invalid, start);
+        }
+        for (const char* p : punctuators) {
+            size_t n = std::strlen(p);
+            if (src.compare(pos, n, p) == 0) {
+                pos += n;
+                return make(TokenKind::Punct, start);
+            }
+        }
+        ++pos;
+        return make(TokenKind::Invalid, start);
+    }
+};
+
+}  // namespace
+
+std::vector<Token> lexSource(const std::string& text, Diagnostics& diagnostics, int firstLine) {
+    return Lexer(text, diagnostics, firstLine).run();
+}
+
+}  // namespace cgc

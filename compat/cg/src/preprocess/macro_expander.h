@@ -1,0 +1,50 @@
+// Macro definitions and their expansion, with limits on nesting and growth so
+// that self-feeding definitions end with a diagnostic instead of a hang.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "compiler/diagnostics.h"
+#include "compiler/token.h"
+
+namespace cgc {
+
+struct Macro {
+    bool functionLike = false;
+    std::vector<std::string> params;
+    std::vector<Token> body;
+    int line = 0;
+};
+
+class MacroExpander {
+public:
+    static constexpr int maxDepth = 64;
+    static constexpr size_t maxTokens = 1u << 20;  // produced per compile
+
+    explicit MacroExpander(Diagnostics& diagnostics) : diag(diagnostics) {}
+
+    std::map<std::string, Macro>& macros() { return table; }
+    bool isDefined(const std::string& name) const { return table.count(name) != 0; }
+
+    // Appends the expansion of input to output.
+    void expand(const std::vector<Token>& input, std::vector<Token>& output);
+
+private:
+    Diagnostics& diag;
+    std::map<std::string, Macro> table;
+    size_t produced = 0;
+
+    void expandRange(const std::vector<Token>& input, std::vector<Token>& output,
+                     std::set<std::string>& active, int depth);
+    bool collectArguments(const std::vector<Token>& input, size_t& i, const Macro& macro,
+                          const Token& name, std::vector<std::vector<Token>>& args);
+    std::vector<Token> substitute(const Macro& macro, const std::vector<std::vector<Token>>& args,
+                                  std::set<std::string>& active, int depth, int line);
+    Token paste(const Token& left, const Token& right, int line);
+    void emit(std::vector<Token>& output, Token token);
+};
+
+}  // namespace cgc

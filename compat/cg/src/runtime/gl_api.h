@@ -1,0 +1,65 @@
+// The OpenGL entry points the runtime calls, resolved by itself from the
+// current context's driver, so that it needs nothing of its host program.
+#pragma once
+
+#define GL_GLEXT_PROTOTYPES 0
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+namespace cgrt {
+
+#define CGRT_GL_FUNCTIONS(X)                                            \
+    X(PFNGLCREATESHADERPROC, glCreateShader)                            \
+    X(PFNGLSHADERSOURCEPROC, glShaderSource)                            \
+    X(PFNGLCOMPILESHADERPROC, glCompileShader)                          \
+    X(PFNGLGETSHADERIVPROC, glGetShaderiv)                              \
+    X(PFNGLGETSHADERINFOLOGPROC, glGetShaderInfoLog)                    \
+    X(PFNGLDELETESHADERPROC, glDeleteShader)                            \
+    X(PFNGLCREATEPROGRAMPROC, glCreateProgram)                          \
+    X(PFNGLATTACHSHADERPROC, glAttachShader)                            \
+    X(PFNGLBINDATTRIBLOCATIONPROC, glBindAttribLocation)                \
+    X(PFNGLLINKPROGRAMPROC, glLinkProgram)                              \
+    X(PFNGLGETPROGRAMIVPROC, glGetProgramiv)                            \
+    X(PFNGLGETPROGRAMINFOLOGPROC, glGetProgramInfoLog)                  \
+    X(PFNGLDELETEPROGRAMPROC, glDeleteProgram)                          \
+    X(PFNGLUSEPROGRAMPROC, glUseProgram)                                \
+    X(PFNGLGETUNIFORMLOCATIONPROC, glGetUniformLocation)                \
+    X(PFNGLUNIFORM1IPROC, glUniform1i)                                  \
+    X(PFNGLUNIFORM1FVPROC, glUniform1fv)                                \
+    X(PFNGLUNIFORM2FVPROC, glUniform2fv)                                \
+    X(PFNGLUNIFORM3FVPROC, glUniform3fv)                                \
+    X(PFNGLUNIFORM4FVPROC, glUniform4fv)                                \
+    X(PFNGLUNIFORM1IVPROC, glUniform1iv)                                \
+    X(PFNGLUNIFORM2IVPROC, glUniform2iv)                                \
+    X(PFNGLUNIFORM3IVPROC, glUniform3iv)                                \
+    X(PFNGLUNIFORM4IVPROC, glUniform4iv)                                \
+    X(PFNGLUNIFORMMATRIX2FVPROC, glUniformMatrix2fv)                    \
+    X(PFNGLUNIFORMMATRIX3FVPROC, glUniformMatrix3fv)                    \
+    X(PFNGLUNIFORMMATRIX4FVPROC, glUniformMatrix4fv)                    \
+    X(PFNGLACTIVETEXTUREPROC, glActiveTexture)                          \
+    X(PFNGLBINDTEXTUREEXTPROC, glBindTexture)
+
+// Non-square matrix uploads (OpenGL 2.1); looked up but not required.
+#define CGRT_GL_OPTIONAL_FUNCTIONS(X)                                   \
+    X(PFNGLUNIFORMMATRIX2X3FVPROC, glUniformMatrix2x3fv)                \
+    X(PFNGLUNIFORMMATRIX3X2FVPROC, glUniformMatrix3x2fv)                \
+    X(PFNGLUNIFORMMATRIX2X4FVPROC, glUniformMatrix2x4fv)                \
+    X(PFNGLUNIFORMMATRIX4X2FVPROC, glUniformMatrix4x2fv)                \
+    X(PFNGLUNIFORMMATRIX3X4FVPROC, glUniformMatrix3x4fv)                \
+    X(PFNGLUNIFORMMATRIX4X3FVPROC, glUniformMatrix4x3fv)
+
+struct GLApi {
+#define CGRT_DECLARE(type, name) type name = nullptr;
+    CGRT_GL_FUNCTIONS(CGRT_DECLARE)
+    CGRT_GL_OPTIONAL_FUNCTIONS(CGRT_DECLARE)
+#undef CGRT_DECLARE
+    bool loaded = false;
+};
+
+extern GLApi gl;
+
+// Resolves the entry points once; false when a required one is missing
+// (no current context, or a driver below OpenGL 2.0).
+bool loadGL();
+
+}  // namespace cgrt

@@ -1,1 +1,0 @@
-// Placeholder until the compiler lands; keeps the target buildable.
