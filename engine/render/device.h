@@ -34,6 +34,8 @@ public:
     // 0 the native window, 1 the drawing surface, 2 the OpenGL context,
     // 3 the Cg context, any other kind 0.
     std::uintptr_t getHandle(int kind) const;
+    // The window the device draws into (the font overlay takes its size).
+    Window& getWindow() const { return window; }
 
     // One look-up pass over the entry-point table; returns capable.
     static bool loadExtensions();

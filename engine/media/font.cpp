@@ -1,0 +1,78 @@
+#include "media/font.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+
+#include "media/text_overlay.h"
+#include "platform/window.h"
+#include "render/device.h"
+#include "utils/exceptions.h"
+
+namespace Zephra {
+
+namespace {
+
+// Fonts alive now; the shared overlay lives exactly as long as one does.
+int liveFonts = 0;
+
+}  // namespace
+
+void Font::initEngine() {
+    FontFace::initLibrary();
+    if (TextOverlay::exists())
+        return;
+    if (!Device::current)
+        throw Exceptions::Exception("The font engine needs a rendering device.");
+    Window& window = Device::current->getWindow();
+    TextOverlay::create(window.getWidth(), window.getHeight());
+}
+
+Image* Font::overlayImage() {
+    return TextOverlay::exists() ? &TextOverlay::image() : nullptr;
+}
+
+Font::EngineUse::EngineUse() {
+    initEngine();
+    ++liveFonts;
+}
+
+Font::EngineUse::~EngineUse() {
+    if (--liveFonts == 0)
+        TextOverlay::release();
+}
+
+Font::Font(Utils::InputStream& stream, int32_t pixelHeight) : face(stream, pixelHeight) {}
+
+void Font::print(Image& image, Pen& pen, const char* text) {
+    face.print(image, pen, text);
+}
+
+void Font::printf(Pen& pen, const char* format, ...) {
+    // Longer output is cut at 4,095 characters rather than overrunning.
+    char buffer[4096];
+    va_list arguments;
+    va_start(arguments, format);
+    const int length = std::vsnprintf(buffer, sizeof buffer, format, arguments);
+    va_end(arguments);
+    if (length < 0)
+        buffer[0] = '\0';
+    textChanged = true;
+    face.print(TextOverlay::image(), pen, buffer);
+}
+
+void Font::clear() {
+    textChanged = true;
+    Image& image = TextOverlay::image();
+    std::fill_n(image.getData(), size_t(image.getWidth()) * size_t(image.getHeight()), 0);
+}
+
+void Font::draw() {
+    if (textChanged) {
+        TextOverlay::upload();
+        textChanged = false;
+    }
+    TextOverlay::draw();
+}
+
+}  // namespace Zephra

@@ -1,0 +1,47 @@
+// The FreeType half of a font: one face loaded from a stream at a fixed
+// pixel height, rendering byte strings into Luminance8 and RGBA8 images.
+// Needs no window and no graphics device.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "media/image.h"
+#include "utils/streams.h"
+
+struct FT_FaceRec_;
+
+namespace Zephra {
+
+// A text pen in pixels of the target image: x to the right from the left
+// column, y downwards from the top row, on the baseline. Printing advances it.
+struct Pen {
+    int32_t x;
+    int32_t y;
+};
+
+class FontFace {
+public:
+    // Brings up the process-wide FreeType library on first use; later calls
+    // do nothing. Throws "Font engine could not be initialized.".
+    static void initLibrary();
+
+    // Reads the whole stream as a font file and sets the pixel height.
+    // Throws Exceptions::Exception with the message of what went wrong.
+    FontFace(Utils::InputStream& stream, int32_t pixelHeight);
+    ~FontFace();
+    FontFace(const FontFace&) = delete;
+    FontFace& operator=(const FontFace&) = delete;
+
+    // Adds the glyphs of text (NUL-terminated; each byte is the character
+    // code 0-255) into image from pen on, clipped to the image, and leaves
+    // pen after the last glyph. Throws before drawing for pixel types other
+    // than Luminance8 and RGBA8. A null text prints nothing.
+    void print(Image& image, Pen& pen, const char* text);
+
+private:
+    std::vector<unsigned char> bytes;  // FreeType reads the face from here
+    FT_FaceRec_* face = nullptr;
+};
+
+}  // namespace Zephra

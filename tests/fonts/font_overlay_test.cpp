@@ -1,0 +1,223 @@
+// The Font with its shared overlay, on a real device under the X server:
+// printf into the overlay, the upload rule and the additive draw.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "font_test_support.h"
+#include "platform/window.h"
+#include "zephra.h"
+
+using namespace Zephra;
+
+namespace {
+
+class FontOverlayTest : public ::testing::Test {
+protected:
+    static constexpr int width = 320;
+    static constexpr int height = 240;
+
+    static void SetUpTestSuite() {
+        window = std::make_unique<Window>(width, height, true);
+        device = std::make_unique<Device>(*window, 24, 8, 0, 0);
+    }
+    static void TearDownTestSuite() {
+        device.reset();
+        window.reset();
+    }
+
+    void SetUp() override {
+        BytesStream stream(carlitoBytes());
+        font = std::make_unique<Font>(stream, 20);
+    }
+    void TearDown() override { font.reset(); }
+
+    // The back buffer, rows from the top like the overlay image, RGBA.
+    static std::vector<unsigned char> frame() {
+        std::vector<unsigned char> bottomUp(size_t(width) * height * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+        std::vector<unsigned char> topDown(bottomUp.size());
+        for (int y = 0; y < height; ++y)
+            std::copy_n(&bottomUp[size_t(height - 1 - y) * width * 4], width * 4,
+                        &topDown[size_t(y) * width * 4]);
+        return topDown;
+    }
+
+    static std::vector<unsigned char> overlay() {
+        Image& image = *Font::overlayImage();
+        return std::vector<unsigned char>(image.getData(),
+                                          image.getData() + size_t(width) * height);
+    }
+
+    // Whether the frame shows any text (bright pixels on the black frame).
+    static bool frameShowsText() {
+        for (unsigned char byte : frame())
+            if (byte > 0 && byte < 255)
+                return true;
+        return false;
+    }
+
+    // The advance of one character, measured through print.
+    int32_t advanceOf(const char* character) {
+        BitmapImage scratch(1, 1, Luminance8);
+        Pen pen{0, 0};
+        font->print(scratch, pen, character);
+        return pen.x;
+    }
+
+    static inline std::unique_ptr<Window> window;
+    static inline std::unique_ptr<Device> device;
+    std::unique_ptr<Font> font;
+};
+
+}  // namespace
+
+TEST_F(FontOverlayTest, OverlayIsAZeroedLuminanceImageTheSizeOfTheWindow) {
+    Image* image = Font::overlayImage();
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->getWidth(), width);
+    EXPECT_EQ(image->getHeight(), height);
+    EXPECT_EQ(image->getPixelType(), Luminance8);
+    EXPECT_EQ(overlay(), std::vector<unsigned char>(size_t(width) * height, 0));
+}
+
+TEST_F(FontOverlayTest, PrintfFormatsIntoTheOverlayAndClearWipesIt) {
+    Pen pen{0, 20};
+    font->printf(pen, "Points: %i", 1234);
+    EXPECT_EQ(pen.x, advanceOf("Points: 1234"));
+    EXPECT_EQ(pen.y, 20);
+
+    BitmapImage expected(width, height, Luminance8);
+    Pen same{0, 20};
+    font->print(expected, same, "Points: 1234");
+    EXPECT_EQ(overlay(),
+              std::vector<unsigned char>(expected.getData(), expected.getData() + width * height));
+
+    font->clear();
+    EXPECT_EQ(overlay(), std::vector<unsigned char>(size_t(width) * height, 0));
+}
+
+// Longer output is cut at 4,095 characters instead of overrunning the
+// buffer (the sanitizer run would show an overrun).
+TEST_F(FontOverlayTest, PrintfCutsOutputAt4095Characters) {
+    const std::string line(5000, 'i');
+    Pen pen{0, 20};
+    font->printf(pen, "%s", line.c_str());
+    EXPECT_EQ(pen.x, 4095 * advanceOf("i"));
+}
+
+TEST_F(FontOverlayTest, DrawUploadsOnlyAfterAChange) {
+    Zephra::clear(All, 0, 0, 0, 1, 1, 0);
+    font->clear();
+    font->draw();
+    EXPECT_FALSE(frameShowsText());
+
+    // print marks nothing: the text sits in the image but is not uploaded.
+    Pen pen{10, 40};
+    font->print(*Font::overlayImage(), pen, "Highscore: 99");
+    Zephra::clear(All, 0, 0, 0, 1, 1, 0);
+    font->draw();
+    EXPECT_FALSE(frameShowsText());
+
+    // An empty printf still counts as a change, so the next draw uploads.
+    Pen empty{0, 0};
+    font->printf(empty, "%s", "");
+    EXPECT_EQ(empty.x, 0);
+    Zephra::clear(All, 0, 0, 0, 1, 1, 0);
+    font->draw();
+    EXPECT_TRUE(frameShowsText());
+}
+
+// Over a coloured frame, each channel becomes d + L (1 - d) for the overlay's
+// coverage L: brighter exactly where there is coverage, unchanged elsewhere.
+TEST_F(FontOverlayTest, DrawBrightensExactlyThePixelsWithCoverage) {
+    const float background[3] = {0.2f, 0.4f, 0.6f};
+    Zephra::clear(All, background[0], background[1], background[2], 1, 1, 0);
+    const std::vector<unsigned char> before = frame();
+    font->clear();
+    Pen first{4, 20}, second{4, 60}, third{250, 230};
+    font->printf(first, "Points: %i", 120);
+    font->printf(second, "Highscore: %i", 4711);
+    font->printf(third, "%i", 3);  // runs off the bottom edge
+    font->draw();
+    const std::vector<unsigned char> after = frame();
+    const std::vector<unsigned char> coverage = overlay();
+
+    int covered = 0;
+    for (size_t i = 0; i < coverage.size(); ++i) {
+        const float l = coverage[i] / 255.0f;
+        covered += coverage[i] > 0;
+        for (int c = 0; c < 3; ++c) {
+            const float d = before[i * 4 + c] / 255.0f;
+            const float expected = (l + d * (1 - l)) * 255.0f;
+            ASSERT_NEAR(after[i * 4 + c], expected, 2.0)
+                << "pixel " << i % width << ", " << i / width << " coverage " << int(coverage[i]);
+            if (coverage[i] == 0) {
+                ASSERT_EQ(after[i * 4 + c], before[i * 4 + c]);
+            } else if (coverage[i] > 8) {
+                ASSERT_GT(after[i * 4 + c], before[i * 4 + c]);
+            }
+        }
+    }
+    EXPECT_GT(covered, 300);
+}
+
+TEST_F(FontOverlayTest, DrawLeavesBlendingOffAndTheStateMatricesAtIdentity) {
+    stateWorld[12] = 5;
+    font->clear();
+    font->draw();
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_EQ(stateWorld[12], 0);
+    GLint source = 0, destination = 0;
+    glGetIntegerv(GL_BLEND_SRC, &source);
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    EXPECT_EQ(source, GL_ONE);
+    EXPECT_EQ(destination, GL_ONE_MINUS_SRC_COLOR);
+}
+
+// The overlay stays while any font lives and comes back for a later font.
+TEST_F(FontOverlayTest, OverlayLivesAsLongAsAFont) {
+    Image* const shared = Font::overlayImage();
+    {
+        BytesStream stream(carlitoBytes());
+        Font second(stream, 20);
+        EXPECT_EQ(Font::overlayImage(), shared);
+    }
+    ASSERT_EQ(Font::overlayImage(), shared);
+    Pen pen{0, 20};
+    font->printf(pen, "%i", 7);
+    font->draw();
+
+    font.reset();
+    EXPECT_EQ(Font::overlayImage(), nullptr);
+    BytesStream stream(carlitoBytes());
+    font = std::make_unique<Font>(stream, 20);
+    ASSERT_NE(Font::overlayImage(), nullptr);
+    EXPECT_EQ(overlay(), std::vector<unsigned char>(size_t(width) * height, 0));
+    font->printf(pen, "%i", 8);
+    font->draw();
+}
+
+TEST_F(FontOverlayTest, ConstructionFailuresCarryTheirMessages) {
+    BytesStream notAFont(std::string(4000, 'x'));
+    try {
+        Font broken(notAFont, 20);
+        FAIL() << "no exception";
+    } catch (const Exceptions::Exception& e) {
+        EXPECT_EQ(e.getMessage(), "Unknown font file format.");
+    }
+    BytesStream carlito(carlitoBytes());
+    try {
+        Font broken(carlito, 0);
+        FAIL() << "no exception";
+    } catch (const Exceptions::Exception& e) {
+        EXPECT_EQ(e.getMessage(), "Error setting font pixel size.");
+    }
+    // The fixture's font and its overlay are unharmed.
+    EXPECT_NE(Font::overlayImage(), nullptr);
+}

@@ -1,0 +1,90 @@
+#include <csignal>
+#include <cstring>
+
+#include "render/gl_entry_points.h"
+#include "render/matrix.h"
+#include "render/render_state.h"
+#include "render_fixture.h"
+
+using namespace Zephra;
+
+namespace {
+
+class DeviceTest : public RenderTest {};
+
+}  // namespace
+
+TEST_F(DeviceTest, StartUpLeavesTheClientAreaAsViewportAndAFreshView) {
+    Window other(200, 150, true);
+    stateView[12] = 9;
+    stateViewChanged = false;
+    {
+        Device second(other, 24, 8, 0, 0);
+        EXPECT_EQ(Device::current, &second);
+        GLint viewport[4] = {};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        EXPECT_EQ(viewport[0], 0);
+        EXPECT_EQ(viewport[1], 0);
+        EXPECT_EQ(viewport[2], other.getWidth());
+        EXPECT_EQ(viewport[3], other.getHeight());
+        EXPECT_EQ(other.getWidth(), 200);
+        EXPECT_EQ(stateView[12], 0);
+        EXPECT_TRUE(stateViewChanged);
+        EXPECT_TRUE(Device::capable);
+
+        EXPECT_EQ(second.getHandle(0), reinterpret_cast<std::uintptr_t>(other.getNativeHandle()));
+        EXPECT_EQ(second.getHandle(1),
+                  reinterpret_cast<std::uintptr_t>(Platform::getNativeSurface(other)));
+        EXPECT_NE(second.getHandle(2), 0u);
+        EXPECT_NE(second.getHandle(3), 0u);
+        EXPECT_NE(second.getHandle(3), device->getHandle(3));  // a Cg context of its own
+        EXPECT_EQ(second.getHandle(4), 0u);
+        EXPECT_EQ(second.getHandle(-1), 0u);
+    }
+    // Destroying the current device leaves no dangling current.
+    EXPECT_EQ(Device::current, nullptr);
+}
+
+TEST_F(DeviceTest, MultisampledRequestStartsWithOrWithoutSamples) {
+    Window other(64, 64, true);
+    Device multisampled(other, 24, 8, 4, 0);
+    EXPECT_EQ(Device::current, &multisampled);
+    EXPECT_TRUE(integer(GL_SAMPLES) == 0 || integer(GL_SAMPLES) >= 4) << integer(GL_SAMPLES);
+    EXPECT_EQ(integer(GL_SAMPLE_BUFFERS) != 0, integer(GL_SAMPLES) != 0);
+}
+
+TEST_F(DeviceTest, DefaultResolverAcceptsOnlyWhatTheContextOffers) {
+    Window other(64, 64, true);
+    Device second(other, 24, 8, 0, 0);
+    for (int i = 0; i < GLEntryPoints::count; ++i)
+        EXPECT_NE(GLEntryPoints::get(i), nullptr) << GLEntryPoints::name(i);
+    EXPECT_NE(GLEntryPoints::resolveInCurrentContext("glUseProgram"), nullptr);
+    EXPECT_NE(GLEntryPoints::resolveInCurrentContext("glCheckFramebufferStatusEXT"), nullptr);
+    // A stub would come back for any name; names outside the table are refused.
+    EXPECT_EQ(GLEntryPoints::resolveInCurrentContext("glNoSuchFunctionEXT"), nullptr);
+    EXPECT_STREQ(GLEntryPoints::name(0), "glClientActiveTexture");
+    EXPECT_STREQ(GLEntryPoints::name(39), "glGetProgramInfoLog");
+    EXPECT_EQ(GLEntryPoints::name(40), nullptr);
+}
+
+TEST_F(DeviceTest, UpdatePresentsUntilTheQuitRequestAndThenPresentsNothing) {
+    Window other(64, 64, true);
+    Device second(other, 24, 8, 0, 0);
+    auto frontPixel = [] { return readPixel(32, 32, GL_FRONT); };
+
+    // Work off the window's start-up events; each call presents.
+    for (int i = 0; i < 50; ++i) {
+        clear(Color, 0, 0, 1, 1, 1, 0);
+        ASSERT_TRUE(second.update());
+    }
+    EXPECT_EQ(frontPixel(), (Pixel{0, 0, 255, 255}));
+
+    // The process's quit request: the call that takes it returns false and
+    // leaves the last presented frame on screen.
+    clear(Color, 1, 0, 0, 1, 1, 0);
+    std::raise(SIGINT);
+    bool running = true;
+    for (int i = 0; i < 50 && running; ++i) running = second.update();
+    EXPECT_FALSE(running);
+    EXPECT_EQ(frontPixel(), (Pixel{0, 0, 255, 255}));
+}
