@@ -1,7 +1,7 @@
 #include <memory>
 
 #include "render/render_state.h"
-#include "render_fixture.h"
+#include "gl_fixture.h"
 #include "utils/exceptions.h"
 
 using namespace Zephra;

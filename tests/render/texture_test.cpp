@@ -3,7 +3,7 @@
 
 #include "render/texture.h"
 #include "plain_image.h"
-#include "render_fixture.h"
+#include "gl_fixture.h"
 
 using namespace Zephra;
 
