@@ -37,12 +37,20 @@ void GameOnScreen::startGame(const std::string& folder,
     FAIL() << "no frame was ever shown";
 }
 
-void GameOnScreen::startPlaying() {
-    startGame();
-    clickButton(1);
-    sleepSeconds(0.6);
-    clickButton(1);
-    sleepSeconds(1.0);
+void GameOnScreen::startPlaying(const std::string& folder) {
+    ASSERT_NO_FATAL_FAILURE(startGame(folder));
+    ASSERT_NO_FATAL_FAILURE(clickAway("data/splash.png"));
+    ASSERT_NO_FATAL_FAILURE(clickAway("data/splash2.png"));
+    sleepSeconds(0.5);
+}
+
+void GameOnScreen::clickAway(const std::string& page) {
+    for (int tries = 0; tries < 5; ++tries) {
+        clickButton(1);
+        sleepSeconds(0.5);
+        if (differenceFromPage(screenshot("click"), page) > 20.0) return;
+    }
+    FAIL() << page << " stays on screen however often it is clicked";
 }
 
 void GameOnScreen::quitWithEscape() {

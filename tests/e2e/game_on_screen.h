@@ -23,7 +23,10 @@ protected:
     void startGame(const std::string& folder = ZEPHRA_SOURCE_DIR,
                    const std::map<std::string, std::string>& environment = {});
     // Clicks both splash pages away and waits until play has begun.
-    void startPlaying();
+    void startPlaying(const std::string& folder = ZEPHRA_SOURCE_DIR);
+    // Clicks until the screen no longer shows this page, as a player whose
+    // click fell between two slow frames would click again.
+    void clickAway(const std::string& page);
     // Presses Escape and expects the game to end with status 0.
     void quitWithEscape();
 

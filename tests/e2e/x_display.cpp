@@ -103,8 +103,9 @@ void movePointer(int x, int y) {
 }
 
 void clickButton(int button) {
+    // Long enough to span a slow frame, shorter than the splash's pause.
     const std::string b = std::to_string(button);
-    runCommand("xdotool mousedown " + b + " sleep 0.08 mouseup " + b);
+    runCommand("xdotool mousedown " + b + " sleep 0.2 mouseup " + b);
 }
 
 void pressKey(const std::string& key) {
