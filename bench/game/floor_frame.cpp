@@ -8,7 +8,8 @@
 
 namespace {
 
-void quad(float x, float y, float w, float h) {
+void quad(uint32_t texture, float x, float y, float w, float h) {
+    glBindTexture(GL_TEXTURE_2D, texture);
     glBegin(GL_QUADS);
     const float corners[4][4] = {{x, y, 0, 0}, {x + w, y, 1, 0}, {x + w, y + h, 1, 1},
                                  {x, y + h, 0, 1}};
@@ -22,10 +23,8 @@ void quad(float x, float y, float w, float h) {
 
 }  // namespace
 
-FloorFrame::FloorFrame(const std::vector<uint32_t>& spriteTextures, uint32_t skyTexture,
-                       Zephra::Image& overlayImage)
-    : sprites(spriteTextures),
-      sky(skyTexture),
+FloorFrame::FloorFrame(const GameAssets& assets, Zephra::Image& overlayImage)
+    : assets(assets),
       width(overlayImage.getWidth()),
       height(overlayImage.getHeight()),
       overlayPixels(overlayImage.getData(), overlayImage.getData() + size_t(width) * height) {
@@ -34,7 +33,7 @@ FloorFrame::FloorFrame(const std::vector<uint32_t>& spriteTextures, uint32_t sky
 
 FloorFrame::~FloorFrame() { glDeleteTextures(1, &overlay); }
 
-void FloorFrame::draw(Zephra::Window& window) {
+void FloorFrame::draw(const GameWorld& world, Zephra::Window& window) {
     GLint program = 0, bound = 0;
     glGetIntegerv(GL_CURRENT_PROGRAM, &program);
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
@@ -43,15 +42,18 @@ void FloorFrame::draw(Zephra::Window& window) {
 
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    glBindTexture(GL_TEXTURE_2D, sky);
-    quad(-1, -1, 2, 2);
+    quad(assets.gradient->getName(), -1, -1, 2, 2);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    for (size_t i = 0; i < sprites.size(); ++i) {
-        glBindTexture(GL_TEXTURE_2D, sprites[i]);
-        const float size = i == 0 ? 2.0f : 0.1f;  // the ground, then sprites
-        quad(-1 + float(i % 10) * 0.2f, -1 + float(i / 10) * 0.3f, size, size);
-    }
+    quad(assets.ground->getName(), -1, -1 - world.cameraY, 2, 2);
+    const float starHeight = 0.1f * GameWorld::AspectRatio;
+    for (const StarPosition& star : world.starPositions)
+        quad(assets.star->getName(), star.x - 0.05f, star.y - starHeight / 2 - world.cameraY,
+             0.1f, starHeight);
+    const float catHeight = 0.2f * GameWorld::AspectRatio;
+    quad(assets.cat->getName(), world.catX - 0.1f, world.catY - catHeight / 2 - world.cameraY,
+         0.2f, catHeight);
+    quad(assets.goldStar->getName(), -1, 0.75f, 0.05f, 0.05f * GameWorld::AspectRatio);
     glDisable(GL_BLEND);
 
     glBindTexture(GL_TEXTURE_2D, overlay);
@@ -64,7 +66,7 @@ void FloorFrame::draw(Zephra::Window& window) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
-    quad(-1, -1, 2, 2);
+    quad(overlay, -1, -1, 2, 2);
     glDisable(GL_BLEND);
 
     glDisable(GL_TEXTURE_2D);
