@@ -14,11 +14,14 @@ public:
     void nextFrame() { ++frame; }
 
     bool isEscapeDown() override { return false; }
+    // Clicks the two splash pages away at frames 20 and 40; from frame 100 on
+    // holds the button for 4 frames out of every 240 (a jump on landing) and
+    // the right one for 4 frames a second later (a magic jump in the air).
     bool isLeftButtonDown() override {
-        if (frame == 3 || frame == 6) return true;  // the two splash pages
-        return frame % 240 < 4;
+        if (frame == 20 || frame == 40) return true;
+        return frame >= 100 && frame % 240 < 4;
     }
-    bool isRightButtonDown() override { return frame % 240 > 60 && frame % 240 < 64; }
+    bool isRightButtonDown() override { return frame >= 100 && frame % 240 > 60 && frame % 240 < 64; }
     void getCursor(int& x, int& y) override {
         x = int(400 + 380 * std::sin(frame * 0.01));
         y = int(300 + 200 * std::cos(frame * 0.013));
