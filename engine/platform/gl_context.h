@@ -15,13 +15,15 @@ struct GLContext;  // opaque, owned by the backend
 // and falls back to the plain one when none is offered; floatColor asks for
 // a floating-point colour buffer on that path only. May recreate the native
 // window behind `window` (same size, place and style) where the window system
-// fixes the surface format at window creation.
+// fixes the surface format at window creation. Null when no context can be
+// made; the new context is current on return.
 GLContext* createGLContext(Window& window, int depthBits, int stencilBits, int samples,
                            bool floatColor);
 void makeCurrent(Window& window, GLContext* context);
 void destroyGLContext(GLContext* context);
 
-// The entry point for name in the current context, or null. On some window
+// The entry point for name in the current context, or null (always null
+// while no context is current). On some window
 // systems a non-null stub comes back for any name, so whether the context
 // really offers a function is for the caller to tell (GL version, extensions).
 void* getGLProcAddress(const char* name);

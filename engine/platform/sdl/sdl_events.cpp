@@ -1,0 +1,64 @@
+// SDL2 backend: video start-up and the event pump.
+// Implements: lazy start of SDL's video subsystem (kept for the process),
+//   screen saver and display power-down off, one-event-per-call pump that
+//   turns the close request into PumpResult::Quit.
+// Lacks: input events are not queued at all (the game polls the keyboard and
+//   the mouse), so nothing here reports keys, buttons or motion.
+#include "platform/gl_context.h"
+#include "platform/sdl/sdl_platform.h"
+
+namespace Zephra {
+namespace Platform {
+namespace Sdl {
+namespace {
+
+// Event kinds the game never reads. The pump takes one event per frame, so
+// every queued pointer motion would delay the close request behind it; with
+// these ignored only window and quit events wait in the queue, while SDL
+// still keeps its keyboard and mouse state up to date.
+const Uint32 ignoredEvents[] = {
+    SDL_KEYDOWN, SDL_KEYUP, SDL_TEXTEDITING, SDL_TEXTINPUT, SDL_KEYMAPCHANGED,
+    SDL_TEXTEDITING_EXT,
+    SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL,
+    SDL_JOYAXISMOTION, SDL_JOYBALLMOTION, SDL_JOYHATMOTION, SDL_JOYBUTTONDOWN,
+    SDL_JOYBUTTONUP, SDL_JOYDEVICEADDED, SDL_JOYDEVICEREMOVED, SDL_JOYBATTERYUPDATED,
+    SDL_CONTROLLERAXISMOTION, SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLERBUTTONUP,
+    SDL_CONTROLLERDEVICEADDED, SDL_CONTROLLERDEVICEREMOVED, SDL_CONTROLLERDEVICEREMAPPED,
+    SDL_CONTROLLERTOUCHPADDOWN, SDL_CONTROLLERTOUCHPADMOTION, SDL_CONTROLLERTOUCHPADUP,
+    SDL_CONTROLLERSENSORUPDATE,
+    SDL_FINGERDOWN, SDL_FINGERUP, SDL_FINGERMOTION,
+    SDL_DOLLARGESTURE, SDL_DOLLARRECORD, SDL_MULTIGESTURE,
+    SDL_CLIPBOARDUPDATE, SDL_DROPFILE, SDL_DROPTEXT, SDL_DROPBEGIN, SDL_DROPCOMPLETE,
+    SDL_AUDIODEVICEADDED, SDL_AUDIODEVICEREMOVED, SDL_SENSORUPDATE,
+    SDL_DISPLAYEVENT, SDL_LOCALECHANGED, SDL_SYSWMEVENT,
+    SDL_RENDER_TARGETS_RESET, SDL_RENDER_DEVICE_RESET,
+};
+
+}  // namespace
+
+bool initVideo() {
+    if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
+    // One close request gives one event: the window's close, not also a
+    // process quit when it happens to be the last window.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    for (Uint32 type : ignoredEvents) SDL_EventState(type, SDL_IGNORE);
+    SDL_DisableScreenSaver();
+    return true;
+}
+
+}  // namespace Sdl
+
+PumpResult pumpOneEvent() {
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return PumpResult::None;
+    SDL_Event event;
+    if (!SDL_PollEvent(&event)) return PumpResult::None;
+    if (event.type == SDL_QUIT) return PumpResult::Quit;
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)
+        return PumpResult::Quit;
+    return PumpResult::Other;
+}
+
+}  // namespace Platform
+}  // namespace Zephra

@@ -1,0 +1,82 @@
+// SDL2 backend: polled keyboard and mouse state.
+// Implements: the Escape key from SDL's keyboard state (refreshed on each
+//   query), the mouse buttons and the cursor from the window system's pointer
+//   state at the moment of the call, wherever the pointer is.
+//   On X11 the pointer is asked of the X server itself (XQueryPointer):
+//   SDL's global mouse state is refreshed only by motion over our windows.
+// Lacks: keys reach the keyboard state only while one of our windows has the
+//   keyboard focus, as on any window system without a global key query.
+#include "platform/input.h"
+
+#include "platform/sdl/sdl_platform.h"
+#include "platform/window.h"
+
+#include <SDL_syswm.h>
+
+namespace Zephra {
+namespace {
+
+// The pointer in root coordinates and the button state, as of now.
+Uint32 pointerState(int& rootX, int& rootY) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    SDL_Window* any = SDL_GL_GetCurrentWindow();
+    if (!any) {
+        Platform::Sdl::WindowState* newest = Platform::Sdl::newestWindow();
+        any = newest ? newest->window : nullptr;
+    }
+    if (any && SDL_GetWindowWMInfo(any, &info) && info.subsystem == SDL_SYSWM_X11) {
+        Display* display = info.info.x11.display;
+        ::Window root = 0, child = 0;
+        int winX = 0, winY = 0;
+        unsigned int mask = 0;
+        if (XQueryPointer(display, DefaultRootWindow(display), &root, &child, &rootX, &rootY,
+                          &winX, &winY, &mask)) {
+            Uint32 buttons = 0;
+            if (mask & Button1Mask) buttons |= SDL_BUTTON_LMASK;
+            if (mask & Button3Mask) buttons |= SDL_BUTTON_RMASK;
+            return buttons;
+        }
+    }
+#endif
+    return SDL_GetGlobalMouseState(&rootX, &rootY);
+}
+
+}  // namespace
+
+bool isKeyDown(KeyEnum key) {
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
+    SDL_PumpEvents();  // the state as of now, not as of the last pump
+    const Uint8* keys = SDL_GetKeyboardState(nullptr);
+    switch (key) {
+    case KeyEnum::Escape:
+        return keys[SDL_SCANCODE_ESCAPE] != 0;
+    }
+    return false;
+}
+
+bool isMouseButtonDown(MouseButtonEnum button) {
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
+    // Asks the window system directly, so a button pressed outside our
+    // windows counts too.
+    int x = 0, y = 0;
+    const Uint32 buttons = pointerState(x, y);
+    switch (button) {
+    case MouseButtonEnum::Left:
+        return (buttons & SDL_BUTTON_LMASK) != 0;
+    case MouseButtonEnum::Right:
+        return (buttons & SDL_BUTTON_RMASK) != 0;
+    }
+    return false;
+}
+
+void getCursorPosition(const Window& window, int& x, int& y) {
+    int globalX = 0, globalY = 0, originX = 0, originY = 0;
+    pointerState(globalX, globalY);
+    SDL_GetWindowPosition(Platform::Sdl::stateOf(window).window, &originX, &originY);
+    x = globalX - originX;
+    y = globalY - originY;
+}
+
+}  // namespace Zephra

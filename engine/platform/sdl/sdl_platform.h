@@ -1,0 +1,66 @@
+// Internal to the SDL2 backend: what its files share. Nothing outside
+// engine/platform/sdl/ includes this.
+#pragma once
+
+#include <SDL.h>
+
+namespace Zephra {
+
+class Window;
+
+namespace Platform {
+namespace Sdl {
+
+// The surface format a native window was created for. On X11 the GL visual
+// is fixed when the native window is created, so a context that wants a
+// different format needs a new native window.
+struct SurfaceFormat {
+    int depthBits = 24;
+    int stencilBits = 8;
+    int samples = 0;        // 0: no multisample buffer
+    bool floatColor = false;
+    bool alpha = true;      // 8 alpha bits, dropped when no such visual exists
+
+    bool operator==(const SurfaceFormat& other) const {
+        return depthBits == other.depthBits && stencilBits == other.stencilBits &&
+               samples == other.samples && floatColor == other.floatColor &&
+               alpha == other.alpha;
+    }
+    bool operator!=(const SurfaceFormat& other) const { return !(*this == other); }
+};
+
+// What Zephra::Window::handle points to.
+struct WindowState {
+    SDL_Window* window = nullptr;
+    bool framed = false;
+    SurfaceFormat format;    // the format `window` was created with
+    SurfaceFormat requested; // what the engine asked for (format may be a fallback)
+};
+
+WindowState& stateOf(const Zephra::Window& window);
+
+// Brings up SDL's video subsystem once for the process (events filtered,
+// screen saver off). False when no display can be opened; SDL_GetError says why.
+bool initVideo();
+
+// Sets SDL's GL attributes for format: what the next native window and the
+// next context are created with.
+void applyGLAttributes(const SurfaceFormat& format);
+
+// Creates the native window for state (title, size, position, style) with
+// state.requested, falling back to plainer formats the display lacks, and
+// stores it with the format it got. False on failure, SDL_GetError says why;
+// state is unchanged then.
+bool createNativeWindow(WindowState& state, int width, int height, int x, int y,
+                        Uint32 extraFlags);
+
+// Live windows, for the display-mode switch: the most recently created
+// framed window, or null.
+void registerWindow(WindowState& state);
+void unregisterWindow(WindowState& state);
+WindowState* newestFramedWindow();
+WindowState* newestWindow();
+
+}  // namespace Sdl
+}  // namespace Platform
+}  // namespace Zephra
