@@ -30,6 +30,10 @@ void Checker::checkCall(Expr& e) {
 }
 
 void Checker::checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates) {
+    if (!current) {
+        diag.error(e.line, "the initial value of a global cannot call '" + e.text + "'");
+        return;
+    }
     FunctionDecl* best = nullptr;
     int bestCost = -1;
     bool ambiguous = false;
@@ -126,7 +130,10 @@ void Checker::checkBuiltinCall(Expr& e) {
     }
     case BuiltinKind::Lerp:
         if (!arity(3) || !numeric(false) || !common(0, 2, t)) return;
-        e.args[2] = convertTo(std::move(e.args[2]), e.args[2]->type.isScalar() ? Type::scalar(BaseType::Float) : t);
+    {
+        Type weight = e.args[2]->type.isScalar() ? Type::scalar(BaseType::Float) : t;
+        if (conversionCost(e.args[2]->type, weight) >= 0) e.args[2] = convertTo(std::move(e.args[2]), weight);
+    }
         if (!e.args[2]->type.isScalar() && !(e.args[2]->type == t)) {
             diag.error(e.line, "the weight of 'lerp' must be a scalar or " + typeName(t));
             return;

@@ -91,9 +91,6 @@ void Checker::checkName(Expr& e) {
     e.var = v;
     e.type = v->type;
     e.lvalue = !v->isConst && !(v->isGlobal && v->isUniform);
-    if (v->isGlobal && current &&
-        std::find(current->globalsUsed.begin(), current->globalsUsed.end(), v) == current->globalsUsed.end())
-        current->globalsUsed.push_back(v);
 }
 
 void Checker::checkUnary(Expr& e) {

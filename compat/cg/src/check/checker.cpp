@@ -51,11 +51,6 @@ void Checker::resolveFunctions() {
 
 void Checker::run() {
     pushScope();
-    for (VarDeclPtr& g : module.globals) {
-        if (g->type.element().isSampler() && !g->isUniform)
-            diag.error(g->line, "sampler '" + g->name + "' cannot be static or const");
-        checkDeclaration(*g, true);
-    }
     int index = 0;
     for (FunctionDeclPtr& f : module.functions) {
         if (findBuiltin(f->name) && !functions.count(f->name))
@@ -63,6 +58,11 @@ void Checker::run() {
         auto& list = functions[f->name];
         f->overloadIndex = index++;
         list.push_back(f.get());
+    }
+    for (VarDeclPtr& g : module.globals) {
+        if (g->type.element().isSampler() && !g->isUniform)
+            diag.error(g->line, "sampler '" + g->name + "' cannot be static or const");
+        checkDeclaration(*g, true);
     }
     for (FunctionDeclPtr& f : module.functions)
         if (f->body) checkFunction(*f);

@@ -70,9 +70,6 @@ private:
             for (const FunctionDecl* callee : def->calls) visit(callee, def->line);
             state[def] = 2;
             out.reachable.push_back(def);
-            for (const VarDecl* g : def->globalsUsed)
-                if (g->isUniform && std::find(out.uniformsUsed.begin(), out.uniformsUsed.end(), g) == out.uniformsUsed.end())
-                    out.uniformsUsed.push_back(g);
         };
         visit(entry, entry->line);
     }
@@ -166,8 +163,6 @@ private:
         EntryParam param{&p, {}, {}};
         if (p.isUniform) {
             uniform(p, p.name, glslIdentifier(NameKind::Uniform, p.name, stage), p.type, nullptr);
-            if (std::find(out.uniformsUsed.begin(), out.uniformsUsed.end(), &p) == out.uniformsUsed.end())
-                out.uniformsUsed.push_back(&p);
         } else if (p.type.element().isSampler()) {
             diag.error(p.line, "sampler parameter '" + p.name + "' of the entry function must be uniform");
         } else {

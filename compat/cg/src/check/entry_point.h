@@ -29,7 +29,6 @@ struct EntryInterface {
     std::vector<EntryParam> params;
     std::vector<VaryingLeaf> results;
     std::vector<const FunctionDecl*> reachable;  // callees first
-    std::vector<const VarDecl*> uniformsUsed;
     std::vector<UniformLeaf> uniforms;
     std::vector<AttributeBinding> attributes;
 };

@@ -49,7 +49,14 @@ std::string writeProgram(const Module& module, const EntryInterface& entry, Stag
             declarations += "    " + w.declaration(m.type, glslIdentifier(NameKind::Member, m.name, stage)) + ";\n";
         declarations += "};\n";
     }
-    for (const VarDecl* u : entry.uniformsUsed) {
+    // Every uniform global is declared, also those only a global's initial
+    // value reads; the GLSL compiler drops the ones nothing uses.
+    std::vector<const VarDecl*> uniforms;
+    for (const VarDeclPtr& g : module.globals)
+        if (g->isUniform) uniforms.push_back(g.get());
+    for (const EntryParam& p : entry.params)
+        if (p.decl->isUniform) uniforms.push_back(p.decl);
+    for (const VarDecl* u : uniforms) {
         if (u->type.element().base == BaseType::SamplerRect) w.usesRect = true;
         declarations += "uniform " + w.declaration(u->type, glslIdentifier(NameKind::Uniform, u->name, stage)) + ";\n";
     }

@@ -104,7 +104,6 @@ struct FunctionDecl {
     // Filled by the checker.
     const FunctionDecl* definition = nullptr;  // for prototypes
     std::vector<const FunctionDecl*> calls;
-    std::vector<const VarDecl*> globalsUsed;
     int discardLine = 0, textureLine = 0, derivativeLine = 0;
     int overloadIndex = 0;
 };

@@ -2,7 +2,6 @@
 // current context's driver, so that it needs nothing of its host program.
 #pragma once
 
-#define GL_GLEXT_PROTOTYPES 0
 #include <GL/gl.h>
 #include <GL/glext.h>
 

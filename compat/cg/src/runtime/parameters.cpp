@@ -27,6 +27,17 @@ void changed(_CGparameter& p) {
     sendIfActive(p);
 }
 
+// Converts between the column-major layout of the GL calls and the row-by-row
+// values kept per parameter.
+void copyMatrix(const cgc::Type& t, const float* from, float* to, bool columnsToRows) {
+    for (int r = 0; r < t.rows; ++r)
+        for (int c = 0; c < t.cols; ++c) {
+            int row = r * t.cols + c, column = c * t.rows + r;
+            if (columnsToRows) to[row] = from[column];
+            else to[column] = from[row];
+        }
+}
+
 GLenum textureTarget(cgc::BaseType sampler) {
     switch (sampler) {
     case cgc::BaseType::Sampler1D: return GL_TEXTURE_1D;
@@ -76,10 +87,7 @@ void cgGLSetMatrixParameterfc(CGparameter param, const float* matrix) {
     const cgc::Type& t = param->leaf.type;
     if (!t.isMatrix()) return raise(CG_NOT_MATRIX_PARAM_ERROR);
     if (!matrix) return raise(CG_INVALID_PARAMETER_ERROR);
-    // Column-major in; kept row by row.
-    for (int r = 0; r < t.rows; ++r)
-        for (int c = 0; c < t.cols; ++c)
-            param->leaf.value[static_cast<size_t>(r * t.cols + c)] = matrix[c * t.rows + r];
+    copyMatrix(t, matrix, param->leaf.value.data(), true);
     changed(*param);
 }
 
@@ -88,9 +96,7 @@ void cgGLGetMatrixParameterfc(CGparameter param, float* matrix) {
     const cgc::Type& t = param->leaf.type;
     if (!t.isMatrix()) return raise(CG_NOT_MATRIX_PARAM_ERROR);
     if (!matrix) return raise(CG_INVALID_PARAMETER_ERROR);
-    for (int r = 0; r < t.rows; ++r)
-        for (int c = 0; c < t.cols; ++c)
-            matrix[c * t.rows + r] = param->leaf.value[static_cast<size_t>(r * t.cols + c)];
+    copyMatrix(t, param->leaf.value.data(), matrix, false);
 }
 
 void cgGLSetTextureParameter(CGparameter param, unsigned int texture) {
