@@ -44,6 +44,10 @@ Font::EngineUse::~EngineUse() {
 
 Font::Font(Utils::InputStream& stream, int32_t pixelHeight) : face(stream, pixelHeight) {}
 
+// The face goes first, then engineUse releases the overlay if this was the
+// last font.
+Font::~Font() = default;
+
 void Font::print(Image& image, Pen& pen, const char* text) {
     face.print(image, pen, text);
 }
