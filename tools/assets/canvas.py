@@ -4,6 +4,8 @@ Shapes are evaluated on a grid `ss` times finer than the picture, with an
 analytic one-sample-wide edge, and the grid is box-filtered down at the end:
 smooth edges at any angle, identical bytes on every run.
 """
+import math
+
 import numpy as np
 from PIL import Image
 
@@ -20,6 +22,7 @@ def mix(a, b, t):
 
 class Canvas:
     def __init__(self, width, height, ss=4):
+        """width x height picture units, ss samples per unit along each axis."""
         self.width, self.height, self.ss = width, height, ss
         xs = (np.arange(width * ss) + 0.5) / ss
         ys = (np.arange(height * ss) + 0.5) / ss
@@ -55,8 +58,8 @@ class Canvas:
         if colour.ndim == 1:
             colour = colour[None, None, :]
         c = cover[..., None]
-        self.rgb = colour * c + self.rgb * (1.0 - c)
-        self.alpha = cover + self.alpha * (1.0 - cover)
+        self.rgb[...] = colour * c + self.rgb * (1.0 - c)
+        self.alpha[...] = cover + self.alpha * (1.0 - cover)
 
     def shape(self, f, fill, outline=None, width=0.0, mask=None, shade=None, opacity=1.0):
         """Paints a shape with an outline around it and optional cel shading.
@@ -79,15 +82,28 @@ class Canvas:
             self.paint(inside * crescent * limit, colour)
         return inside
 
+    def window(self, x0, y0, x1, y1):
+        """A view of the part of the canvas from (x0, y0) to (x1, y1): painting
+        into it paints the canvas, and only that part is computed."""
+        ss = self.ss
+        cols = slice(max(0, int(x0 * ss)), min(self.width * ss, int(math.ceil(x1 * ss))))
+        rows = slice(max(0, int(y0 * ss)), min(self.height * ss, int(math.ceil(y1 * ss))))
+        view = Canvas.__new__(Canvas)
+        view.__dict__.update(self.__dict__)
+        view.X, view.Y = self.X[rows, cols], self.Y[rows, cols]
+        view.rgb, view.alpha = self.rgb[rows, cols], self.alpha[rows, cols]
+        return view
+
     def glow(self, f, colour, radius, strength=1.0):
         """A soft halo that fades out over radius outside the shape."""
         d = self.distance(f)
         cover = np.clip(1.0 - np.maximum(d, 0.0) / radius, 0.0, 1.0) ** 2 * strength
         self.paint(cover, colour)
 
-    def image(self):
-        """Box-filters the samples down to an 8-bit RGBA picture."""
-        ss, h, w = self.ss, self.height, self.width
+    def image(self, scale=1):
+        """Box-filters the samples down to an 8-bit RGBA picture, scale times
+        the canvas size (scale must divide the supersampling factor)."""
+        ss, h, w = self.ss // scale, self.height * scale, self.width * scale
         rgb = self.rgb.reshape(h, ss, w, ss, 3).mean(axis=(1, 3))
         alpha = self.alpha.reshape(h, ss, w, ss).mean(axis=(1, 3))
         safe = np.where(alpha > 0, alpha, 1.0)[..., None]
