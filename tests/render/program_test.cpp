@@ -6,6 +6,7 @@
 #include "render/program.h"
 #include "render/texture.h"
 #include "render_fixture.h"
+#include "test_matrices.h"
 #include "utils/exceptions.h"
 
 using namespace Zephra;
@@ -54,20 +55,6 @@ Values readBack(CGparameter parameter) {
 Matrix4 sentinel() {
     Matrix4 m;
     for (int i = 0; i < 16; ++i) m[i] = 100.0f + i;
-    return m;
-}
-
-Matrix4 translation(float x, float y, float z) {
-    Matrix4 m;
-    m[12] = x;
-    m[13] = y;
-    m[14] = z;
-    return m;
-}
-
-Matrix4 scale(float s) {
-    Matrix4 m;
-    m[0] = m[5] = m[10] = s;
     return m;
 }
 

@@ -137,17 +137,6 @@ TEST_F(RenderStateTest, ClearSetsAllClearValuesAndClearsTheTargetBuffersOnly) {
     EXPECT_EQ(stencilAt(10, 10), 3);
 }
 
-TEST_F(RenderStateTest, SetViewportPassesTheRectangle) {
-    setViewport(3, 4, 50, 60);
-    GLint viewport[4] = {};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[0], 3);
-    EXPECT_EQ(viewport[1], 4);
-    EXPECT_EQ(viewport[2], 50);
-    EXPECT_EQ(viewport[3], 60);
-    setViewport(0, 0, width, height);
-}
-
 TEST_F(RenderStateTest, SubmitSetsOnlyTheNamedAttribute) {
     auto activeTexture = function<PFNGLACTIVETEXTUREPROC>("glActiveTexture");
     auto getAttrib = function<PFNGLGETVERTEXATTRIBFVPROC>("glGetVertexAttribfv");
