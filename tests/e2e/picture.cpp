@@ -87,13 +87,32 @@ Picture loadReference(const std::string& fileName, int width, int height, bool m
     return out;
 }
 
+namespace {
+// An opaque reference pixel inside a flat patch: its neighbours are opaque
+// and close in colour, so filtering on screen cannot move it much.
+bool isFlatOpaque(const Picture& reference, int x, int y) {
+    const uint8_t* centre = reference.at(x, y);
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int nx = x + dx, ny = y + dy;
+            if (nx < 0 || ny < 0 || nx >= reference.width || ny >= reference.height) return false;
+            const uint8_t* p = reference.at(nx, ny);
+            if (p[3] < 250) return false;
+            for (int c = 0; c < 3; ++c)
+                if (std::abs(int(p[c]) - int(centre[c])) > 24) return false;
+        }
+    }
+    return true;
+}
+}  // namespace
+
 double opaqueDifference(const Picture& screen, const Picture& reference) {
     double total = 0;
     long count = 0;
     for (int y = 0; y < reference.height; ++y) {
         for (int x = 0; x < reference.width; ++x) {
+            if (!isFlatOpaque(reference, x, y)) continue;
             const uint8_t* r = reference.at(x, y);
-            if (r[3] < 250) continue;
             const uint8_t* s = screen.at(x, y);
             for (int c = 0; c < 3; ++c) total += std::abs(int(s[c]) - int(r[c]));
             ++count;

@@ -24,8 +24,9 @@ void writePpm(const Picture& picture, const std::string& fileName);
 // optionally mirrored left to right, as the game draws it.
 Picture loadReference(const std::string& fileName, int width, int height, bool mirrored = false);
 
-// Mean absolute colour difference of screen against reference where the
-// reference is opaque (alpha >= 250); 255 when no pixel is opaque.
+// Mean absolute colour difference of screen against reference over the
+// reference's opaque pixels (alpha >= 250) that lie in flat patches, where
+// the screen's filtering cannot change them much; 255 when there are none.
 double opaqueDifference(const Picture& screen, const Picture& reference);
 
 // The bounding box of the pixels that differ by more than threshold in any
