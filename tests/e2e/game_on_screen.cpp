@@ -66,8 +66,8 @@ Picture GameOnScreen::screenshot(const std::string& label) {
 
 void GameOnScreen::pointAt(int x, int y) { movePointer(window.x + x, window.y + y); }
 
-double GameOnScreen::differenceFromPage(const Picture& shot, const std::string& fileName) {
-    return opaqueDifference(shot, loadReference(fileName, Width, Height));
+double differenceFromPage(const Picture& shot, const std::string& fileName) {
+    return opaqueDifference(shot, loadReference(fileName, shot.width, shot.height));
 }
 
 DataCopy::DataCopy(const std::string& leaveOut) {

@@ -33,14 +33,15 @@ protected:
     Picture screenshot(const std::string& label);
     // The pointer at these client pixels of the game's window.
     void pointAt(int x, int y);
-    // How much a screenshot looks like a data/ picture drawn over the whole
-    // screen: the mean colour difference over the picture's opaque pixels.
-    static double differenceFromPage(const Picture& shot, const std::string& fileName);
 
     XDisplay display;
     std::unique_ptr<GameProcess> game;
     XWindow window;
 };
+
+// How much a screenshot looks like a data/ picture drawn over the whole
+// screen: the mean colour difference over the picture's opaque pixels.
+double differenceFromPage(const Picture& shot, const std::string& fileName);
 
 // A copy of the repository's data/ in a temporary folder, without one file.
 class DataCopy {

@@ -33,21 +33,22 @@ void expectText(const Picture& shot, const std::string& text, int x, int y) {
 // Where the standing cat is drawn when the pointer has been in the middle:
 // 80 x 80 pixels, centred horizontally, its centre at world y -0.515.
 const int CatLeft = 360, CatTop = 415, CatSize = 80;
+
+// The screenshot shows this splash page, and looks less like the other one.
+void expectPage(const Picture& shot, const std::string& page, const std::string& other) {
+    const double difference = differenceFromPage(shot, page);
+    EXPECT_LT(difference, 20.0) << page;
+    EXPECT_LT(difference, differenceFromPage(shot, other)) << page;
+}
 }  // namespace
 
 TEST_F(GameOnScreen, SplashPagesTurnOnClicksAndThenPlayBegins) {
     ASSERT_NO_FATAL_FAILURE(startGame());
-    const Picture first = screenshot("splash1");
-    EXPECT_LT(differenceFromPage(first, "data/splash.png"), 20.0);
-    EXPECT_LT(differenceFromPage(first, "data/splash.png"),
-              differenceFromPage(first, "data/splash2.png"));
+    expectPage(screenshot("splash1"), "data/splash.png", "data/splash2.png");
 
     clickButton(1);
     sleepSeconds(0.6);
-    const Picture second = screenshot("splash2");
-    EXPECT_LT(differenceFromPage(second, "data/splash2.png"), 20.0);
-    EXPECT_LT(differenceFromPage(second, "data/splash2.png"),
-              differenceFromPage(second, "data/splash.png"));
+    expectPage(screenshot("splash2"), "data/splash2.png", "data/splash.png");
 
     clickButton(1);
     sleepSeconds(0.6);
@@ -110,7 +111,8 @@ TEST_F(GameOnScreen, MouseSteersTheCatAndTheLeftButtonJumps) {
 
 TEST_F(GameOnScreen, CloseRequestEndsTheGameWithStatusZero) {
     ASSERT_NO_FATAL_FAILURE(startGame());
-    runCommand(std::string("python3 ") + ZEPHRA_SOURCE_DIR + "/tests/e2e/request_close.py " +
-               window.id);
+    // What a window manager's close box sends.
+    runCommand(std::string("python3 ") + ZEPHRA_SOURCE_DIR +
+               "/tests/platform/send_close_request.py " + window.id);
     EXPECT_EQ(game->waitForExit(10.0), 0) << game->errorOutput();
 }
