@@ -1,0 +1,62 @@
+#include "game_process.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+GameProcess::GameProcess(const std::string& workingDirectory,
+                         const std::map<std::string, std::string>& environment) {
+    char pattern[] = "/tmp/pouncer-stderr-XXXXXX";
+    const int errorFd = mkstemp(pattern);
+    if (errorFd < 0) throw std::runtime_error("cannot create the stderr file");
+    errorFile = pattern;
+    const std::string program = std::string(ZEPHRA_BINARY_DIR) + "/pouncer_windowed";
+    pid = fork();
+    if (pid == 0) {
+        if (chdir(workingDirectory.c_str()) != 0) _exit(126);
+        // Silent unless a test asks for a sound driver of its own.
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
+        dup2(errorFd, 2);
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(errorFd);
+    if (pid < 0) throw std::runtime_error("fork failed");
+}
+
+GameProcess::~GameProcess() {
+    if (!ended && pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    unlink(errorFile.c_str());
+}
+
+bool GameProcess::isRunning() {
+    if (!ended && waitpid(pid, &status, WNOHANG) == pid) ended = true;
+    return !ended;
+}
+
+std::optional<int> GameProcess::waitForExit(double timeout) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout);
+    while (isRunning() && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (!ended || !WIFEXITED(status)) return std::nullopt;
+    return WEXITSTATUS(status);
+}
+
+std::string GameProcess::errorOutput() const {
+    std::ifstream in(errorFile);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}

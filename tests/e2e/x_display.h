@@ -1,0 +1,55 @@
+// A private virtual X server for one test, and the X tools a player's hands
+// and eyes are made of: xdotool for the mouse and keys, xwininfo to find
+// windows, import for screenshots. The server is private so that windows of
+// suites running at the same time never cover the game.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "picture.h"
+
+// Starts Xvfb on a free display number and points DISPLAY at it for this
+// process and everything it starts; stops it again at the end.
+class XDisplay {
+public:
+    XDisplay();
+    ~XDisplay();
+    XDisplay(const XDisplay&) = delete;
+    XDisplay& operator=(const XDisplay&) = delete;
+
+    const std::string& name() const { return display; }
+
+private:
+    int pid = -1;
+    std::string display;
+    std::optional<std::string> previous;
+};
+
+// A top-level window as xwininfo lists it.
+struct XWindow {
+    std::string id;    // e.g. 0x200002
+    std::string name;  // the title
+    int x = 0, y = 0;  // absolute position of the client area
+    int width = 0, height = 0;
+};
+
+// Runs a shell command and returns what it printed on stdout.
+std::string runCommand(const std::string& command);
+
+// Every window in the tree that has a title.
+std::vector<XWindow> listWindows();
+std::optional<XWindow> findWindow(const std::string& name);
+// Polls until a window with this title exists, or gives up after timeout seconds.
+std::optional<XWindow> waitForWindow(const std::string& name, double timeout);
+
+// The screen's pixels inside the rectangle; when ZEPHRA_E2E_SHOTS names a
+// folder, the picture is also kept there as <label>.ppm for a person to see.
+Picture takeScreenshot(int x, int y, int width, int height, const std::string& label);
+
+void movePointer(int x, int y);
+// Presses and holds the button or key for a moment, as a person would.
+void clickButton(int button);
+void pressKey(const std::string& key);
+void sleepSeconds(double seconds);
