@@ -40,9 +40,12 @@ struct Output {
     std::vector<std::unique_ptr<Stream>> streams;  // handle h is streams[h - 1]
 };
 
+// Never destroyed: a program may end without BASS_Free while SDL's audio
+// thread is still mixing a streamed sound out of the bytes held here, so
+// they must outlive every static destructor.
 Output& output() {
-    static Output state;
-    return state;
+    static Output* state = new Output();
+    return *state;
 }
 
 BOOL fail(int code) {
