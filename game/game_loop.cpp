@@ -2,15 +2,7 @@
 
 #include "scene.h"
 
-#include <cmath>
-
 namespace {
-// The frame time the world's update will use: implausible values (and NaN)
-// count as 10 ms, so that a stall does not skip the music ahead.
-float clampFrameTime(float frameTime) {
-    return std::fabs(frameTime) <= GameWorld::MaxFrameTime ? frameTime : 0.01f;
-}
-
 // The music is started again after this much game time, whatever its length.
 const float MusicPeriod = 64.0f;
 // A click on a splash page holds the program this long, so that one click
@@ -38,7 +30,7 @@ float GameLoop::update() {
     frameStart = timer.getTime();
     const float frameTime = timer.getDelta();
 
-    musicTime += clampFrameTime(frameTime);
+    musicTime += GameWorld::clampFrameTime(frameTime);
     if (musicTime > MusicPeriod) {
         musicTime = 0.0f;
         audio.playMusic();

@@ -85,13 +85,14 @@ void GameWorld::pickUp(int i, const PickupHandler& onPickup) {
     if (onPickup) onPickup(Pickup{i, kind});
 }
 
+float GameWorld::clampFrameTime(float frameTime) {
+    return std::fabs(frameTime) <= MaxFrameTime ? frameTime : 0.01f;
+}
+
 float GameWorld::update(const FrameInput& input, const PickupHandler& onPickup) {
     spawnBand = 4.0f + 0.02f * cameraY;
 
-    // A frame time that is not a number is treated like an overlong one, so
-    // that it cannot poison the world.
-    float dt = input.frameTime;
-    if (!(std::fabs(dt) <= MaxFrameTime)) dt = 0.01f;
+    const float dt = clampFrameTime(input.frameTime);
 
     // The divisors are the game's fixed screen size, whatever the window's.
     const float tx = clampToCursorLimit(static_cast<float>(input.cursorX) / 800.0f * 2.0f - 1.0f);

@@ -61,6 +61,9 @@ struct GameWorld {
     static constexpr int32_t MagicJumpsPerClimb = 3;
     static constexpr float CursorLimit = 0.9f;
     static constexpr float MaxFrameTime = 0.1f;
+    // The frame time a frame uses: an overlong one, or one that is not a
+    // number, counts as 10 ms so that it cannot poison the world.
+    static float clampFrameTime(float frameTime);
     static constexpr float DampingStep = 0.01f;
     static constexpr float HorizontalDamping = 0.95f;
     static constexpr float FlightDamping = 0.97f;

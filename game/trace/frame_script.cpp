@@ -57,3 +57,14 @@ ScriptLine parseScriptLine(const std::string& line, ScriptFrame& frame) {
                     parseFlag(tokens[4], frame.right) && parseFlag(tokens[5], frame.splash);
     return ok ? ScriptLine::Frame : ScriptLine::Malformed;
 }
+
+FrameInput toFrameInput(const ScriptFrame& frame) {
+    FrameInput input;
+    input.frameTime = frame.frameTime;
+    input.cursorX = frame.cursorX;
+    input.cursorY = frame.cursorY;
+    input.leftButton = [&frame] { return frame.left; };
+    input.rightButton = [&frame] { return frame.right; };
+    input.splashActive = frame.splash;
+    return input;
+}

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game_world.h"
+
 struct ScriptFrame {
     float frameTime = 0.0f;
     int32_t cursorX = 0;
@@ -12,6 +14,10 @@ struct ScriptFrame {
     bool right = false;
     bool splash = false;
 };
+
+// The world's input for one frame; the buttons read `frame`, which must
+// outlive the returned input.
+FrameInput toFrameInput(const ScriptFrame& frame);
 
 enum class ScriptLine { Frame, Skip, Malformed };
 

@@ -72,13 +72,7 @@ int main(int argc, char** argv) {
             return 2;
         }
 
-        FrameInput input;
-        input.frameTime = frame.frameTime;
-        input.cursorX = frame.cursorX;
-        input.cursorY = frame.cursorY;
-        input.leftButton = [&frame] { return frame.left; };
-        input.rightButton = [&frame] { return frame.right; };
-        input.splashActive = frame.splash;
+        const FrameInput input = toFrameInput(frame);
         int pickups = 0;
         const float dt = world.update(input, [&pickups](const Pickup&) { ++pickups; });
         const CatPicture picture = cat.choose(world.airborne, world.velX, world.velY, dt);

@@ -23,14 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (end == std::string::npos) end = text.size();
         ScriptFrame frame;
         if (parseScriptLine(text.substr(start, end - start), frame) == ScriptLine::Frame) {
-            FrameInput input;
-            input.frameTime = frame.frameTime;
-            input.cursorX = frame.cursorX;
-            input.cursorY = frame.cursorY;
-            input.leftButton = [&frame] { return frame.left; };
-            input.rightButton = [&frame] { return frame.right; };
-            input.splashActive = frame.splash;
-            const float dt = world.update(input);
+            const float dt = world.update(toFrameInput(frame));
             const CatPicture picture = cat.choose(world.airborne, world.velX, world.velY, dt);
             world.endFrame(dt);
             out.clear();
