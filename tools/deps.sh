@@ -29,7 +29,8 @@ for group in "$@"; do
   esac
 done
 
-installed=$(dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "${wanted[@]}" 2>/dev/null \
+# dpkg-query fails for packages it has never heard of: that only means missing.
+installed=$( (dpkg-query -W -f='${Package} ${db:Status-Abbrev}\n' "${wanted[@]}" 2>/dev/null || true) \
   | awk '$2 ~ /^ii/ {print $1}')
 missing=()
 for p in "${wanted[@]}"; do
