@@ -12,41 +12,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-XDisplay::XDisplay() {
-    int fds[2];
-    if (pipe(fds) != 0) throw std::runtime_error("pipe failed");
-    pid = fork();
-    if (pid == 0) {
-        // Xvfb picks a free display number itself and writes it to the pipe.
-        close(fds[0]);
-        if (fds[1] != 3) {
-            dup2(fds[1], 3);
-            close(fds[1]);
-        }
-        execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten",
-               "tcp", "-nolisten", "unix", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    std::string number;
-    char c;
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    if (number.empty()) throw std::runtime_error("Xvfb did not start");
-    display = ":" + number;
-    if (const char* old = getenv("DISPLAY")) previous = old;
-    setenv("DISPLAY", display.c_str(), 1);
-}
-
-XDisplay::~XDisplay() {
-    if (previous) setenv("DISPLAY", previous->c_str(), 1);
-    else unsetenv("DISPLAY");
-    if (pid > 0) {
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
-    }
-}
-
 std::string runCommand(const std::string& command) {
     std::string output;
     if (FILE* pipe = popen(command.c_str(), "r")) {

@@ -9,23 +9,9 @@
 #include <vector>
 
 #include "picture.h"
+#include "private_display.h"
 
-// Starts Xvfb on a free display number and points DISPLAY at it for this
-// process and everything it starts; stops it again at the end.
-class XDisplay {
-public:
-    XDisplay();
-    ~XDisplay();
-    XDisplay(const XDisplay&) = delete;
-    XDisplay& operator=(const XDisplay&) = delete;
-
-    const std::string& name() const { return display; }
-
-private:
-    int pid = -1;
-    std::string display;
-    std::optional<std::string> previous;
-};
+using XDisplay = ZephraTest::PrivateDisplay;
 
 // A top-level window as xwininfo lists it.
 struct XWindow {

@@ -11,10 +11,11 @@ using namespace ZephraTest;
 
 namespace {
 
-// X delivers asynchronously: poll the condition for up to two seconds.
+// X delivers asynchronously: poll the condition for up to five seconds
+// (a loaded machine under the sanitizers is slow to deliver).
 template <typename Condition>
 bool eventually(Condition condition) {
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 250; ++i) {
         Platform::pumpOneEvent();
         if (condition()) return true;
         sleepMs(20);

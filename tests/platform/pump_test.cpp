@@ -14,12 +14,15 @@ using Platform::PumpResult;
 
 namespace {
 
-// Works off whatever is queued (window mapping, focus, exposure).
+// Works off whatever is queued (window mapping, focus, exposure) until the
+// queue has stayed empty for a while.
 void drain() {
-    for (int idle = 0; idle < 3;) {
+    for (int idle = 0; idle < 5;) {
         if (Platform::pumpOneEvent() == PumpResult::None) {
             ++idle;
             sleepMs(20);
+        } else {
+            idle = 0;
         }
     }
 }

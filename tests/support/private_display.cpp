@@ -1,0 +1,57 @@
+#include "private_display.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace ZephraTest {
+
+PrivateDisplay::PrivateDisplay() {
+    int fds[2];
+    if (pipe(fds) != 0) throw std::runtime_error("pipe failed");
+    const pid_t parent = getpid();
+    pid = fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        // A test that crashes must not leave its server behind.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) _exit(0);
+        // Xvfb picks a free display number itself and writes it to fd 3 once
+        // it accepts connections, so two tests starting at once never collide.
+        close(fds[0]);
+        if (fds[1] != 3) {
+            dup2(fds[1], 3);
+            close(fds[1]);
+        }
+        execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten",
+               "tcp", "-nolisten", "unix", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    std::string number;
+    char c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    close(fds[0]);
+    if (number.empty()) {
+        waitpid(pid, nullptr, 0);
+        throw std::runtime_error("Xvfb did not start (is the xvfb package installed?)");
+    }
+    display = ":" + number;
+    if (const char* old = std::getenv("DISPLAY")) previous = old;
+    setenv("DISPLAY", display.c_str(), 1);
+}
+
+PrivateDisplay::~PrivateDisplay() {
+    if (previous) setenv("DISPLAY", previous->c_str(), 1);
+    else unsetenv("DISPLAY");
+    if (pid > 0) {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
+}  // namespace ZephraTest
