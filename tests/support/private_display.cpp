@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -23,6 +24,9 @@ PrivateDisplay::PrivateDisplay() {
         // Xvfb picks a free display number itself and writes it to fd 3 once
         // it accepts connections, so two tests starting at once never collide.
         close(fds[0]);
+        // Its notes on display numbers it tried and found taken are noise here.
+        const int quiet = open("/dev/null", O_WRONLY);
+        if (quiet >= 0) dup2(quiet, 2);
         if (fds[1] != 3) {
             dup2(fds[1], 3);
             close(fds[1]);

@@ -6,19 +6,19 @@
 
 namespace {
 
+// The server stays up until the process ends: SDL keeps its X connection
+// open for the whole process, so stopping the server earlier would end the
+// process from inside Xlib. The server goes with the process.
+ZephraTest::PrivateDisplay* processDisplay = nullptr;
+
 class PrivateDisplayEnvironment : public ::testing::Environment {
 public:
-    // The server stays up until the process ends: SDL keeps its X connection
-    // open for the whole process, so stopping the server earlier would end
-    // the process from inside Xlib. The server goes with the process.
     void SetUp() override {
-        if (!display) display = new ZephraTest::PrivateDisplay();
+        if (!processDisplay) processDisplay = new ZephraTest::PrivateDisplay();
     }
-
-private:
-    ZephraTest::PrivateDisplay* display = nullptr;
 };
 
-[[maybe_unused]] const auto* registered = ::testing::AddGlobalTestEnvironment(new PrivateDisplayEnvironment);
+[[maybe_unused]] const auto* registered =
+    ::testing::AddGlobalTestEnvironment(new PrivateDisplayEnvironment);
 
 }  // namespace
