@@ -1,6 +1,8 @@
 // The window as the X server sees it: size, place, title, visibility.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/window.h"
 #include "x_tools.h"
 
@@ -19,6 +21,15 @@ TEST(Window, FramedClientAreaHasTheRequestedSizeAndPlace) {
     // No window manager runs under the test's X server, so nothing moves it.
     EXPECT_EQ(x.x, 5);
     EXPECT_EQ(x.y, 5);
+}
+
+TEST(Window, SizeIsTheWindowSystemsNowNotAsOfTheLastPump) {
+    Zephra::Window window(800, 600, true);
+    const std::string id = std::to_string(xWindowOf(window));
+    ASSERT_TRUE(runOk("xdotool windowsize --sync " + id + " 640 480"));
+    // No event has been pumped since: the answer must come from the server.
+    EXPECT_EQ(window.getWidth(), 640);
+    EXPECT_EQ(window.getHeight(), 480);
 }
 
 TEST(Window, FramelessWindowOpensBesideTheFramedOneAndGoesAway) {

@@ -3,6 +3,7 @@
 //   close box at (5, 5); frameless at (0, 0); never resizable), shown, raised
 //   and focused at creation; several windows at once; the surface format the
 //   native window is created for, with fallbacks to plainer formats.
+//   The client size is asked of the X server on every call.
 // Lacks: the position is a request to the window manager, which may place a
 //   framed window elsewhere; without a display the constructor throws.
 #include "platform/window.h"
@@ -13,6 +14,8 @@
 
 #include "platform/sdl/sdl_platform.h"
 #include "utils/exceptions.h"
+
+#include <SDL_syswm.h>
 
 namespace Zephra {
 namespace Platform {
@@ -133,15 +136,37 @@ Window::~Window() {
     delete state;
 }
 
+namespace {
+
+// The client size as the window system has it now. SDL's own record follows
+// the window system only as fast as its events are pumped, and the engine's
+// pump takes one event per frame; on X11 the server is asked directly.
+void clientSize(const WindowState& state, int& width, int& height) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    XWindowAttributes attributes;
+    if (SDL_GetWindowWMInfo(state.window, &info) && info.subsystem == SDL_SYSWM_X11 &&
+        XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes)) {
+        width = attributes.width;
+        height = attributes.height;
+        return;
+    }
+#endif
+    SDL_GetWindowSize(state.window, &width, &height);
+}
+
+}  // namespace
+
 int Window::getWidth() const {
-    int width = 0;
-    SDL_GetWindowSize(static_cast<WindowState*>(handle)->window, &width, nullptr);
+    int width = 0, height = 0;
+    clientSize(*static_cast<WindowState*>(handle), width, height);
     return width;
 }
 
 int Window::getHeight() const {
-    int height = 0;
-    SDL_GetWindowSize(static_cast<WindowState*>(handle)->window, nullptr, &height);
+    int width = 0, height = 0;
+    clientSize(*static_cast<WindowState*>(handle), width, height);
     return height;
 }
 
