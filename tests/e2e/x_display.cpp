@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -23,18 +22,51 @@ std::string runCommand(const std::string& command) {
     return output;
 }
 
+namespace {
+
+// One line of `xwininfo -root -tree` for a titled window, such as
+//      0x200002 "Zephra Window": ("a" "b")  800x600+5+5  +5+5
+// whose last field is the absolute position of the client area.
+std::optional<XWindow> parseTreeLine(const std::string& text) {
+    std::istringstream fields(text);
+    XWindow window;
+    if (!(fields >> window.id) || window.id.rfind("0x", 0) != 0) return std::nullopt;
+    const size_t open = text.find('"');
+    const size_t close = text.find("\":", open == std::string::npos ? 0 : open + 1);
+    if (open == std::string::npos || close == std::string::npos) return std::nullopt;
+    window.name = text.substr(open + 1, close - open - 1);
+
+    std::istringstream tail(text.substr(close + 2));
+    std::string field, geometry, position;
+    while (tail >> field) {
+        geometry = position;
+        position = field;
+    }
+    char sign1 = 0, sign2 = 0;
+    int offsetX = 0, offsetY = 0;
+    if (std::sscanf(geometry.c_str(), "%dx%d%c%d%c%d", &window.width, &window.height, &sign1,
+                    &offsetX, &sign2, &offsetY) != 6)
+        return std::nullopt;
+    // "+5+5", "+-5+-5" or "-5-5": an optional plus, then a signed number.
+    const char* at = position.c_str();
+    char* end = nullptr;
+    if (*at == '+') ++at;
+    window.x = static_cast<int>(std::strtol(at, &end, 10));
+    if (end == at) return std::nullopt;
+    at = end;
+    if (*at == '+') ++at;
+    window.y = static_cast<int>(std::strtol(at, &end, 10));
+    if (end == at || *end != '\0') return std::nullopt;
+    return window;
+}
+
+}  // namespace
+
 std::vector<XWindow> listWindows() {
-    // Lines look like:   0x200002 "Zephra Window": ("a" "b")  800x600+5+5  +5+5
-    static const std::regex line(
-        R"re(^\s*(0x[0-9a-f]+) "([^"]*)":.*\s(\d+)x(\d+)[+-]-?\d+[+-]-?\d+\s+\+?(-?\d+)\+?(-?\d+)\s*$)re");
     std::vector<XWindow> windows;
     std::istringstream tree(runCommand("xwininfo -root -tree 2>/dev/null"));
-    for (std::string text; std::getline(tree, text);) {
-        std::smatch m;
-        if (!std::regex_match(text, m, line)) continue;
-        windows.push_back({m[1], m[2], std::stoi(m[5]), std::stoi(m[6]), std::stoi(m[3]),
-                           std::stoi(m[4])});
-    }
+    for (std::string text; std::getline(tree, text);)
+        if (std::optional<XWindow> window = parseTreeLine(text)) windows.push_back(*window);
     return windows;
 }
 
