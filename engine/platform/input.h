@@ -9,6 +9,9 @@ class Window;
 enum class KeyEnum { Escape };
 enum class MouseButtonEnum { Left, Right };
 
+// Whether the key is down now, or was pressed since the previous call: a tap
+// that falls between two frames still counts, once, as with an asynchronous
+// key query's "pressed since the last call" bit.
 bool isKeyDown(KeyEnum key);
 // The physical state of the button right now, wherever the pointer is.
 bool isMouseButtonDown(MouseButtonEnum button);

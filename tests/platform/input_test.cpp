@@ -65,3 +65,15 @@ TEST(Input, EscapeKeyIsSeenWhileHeld) {
     ASSERT_TRUE(runOk("xdotool keyup Escape"));
     EXPECT_TRUE(eventually([] { return !isKeyDown(KeyEnum::Escape); }));
 }
+
+TEST(Input, EscapeTappedBetweenTwoQueriesCountsOnce) {
+    Window window(800, 600, true);
+    ASSERT_TRUE(runOk("xdotool mousemove 300 300"));
+    sleepMs(100);
+    EXPECT_FALSE(isKeyDown(KeyEnum::Escape));
+    // Press and release both reach the process before the next query.
+    ASSERT_TRUE(runOk("xdotool key Escape"));
+    sleepMs(100);
+    EXPECT_TRUE(eventually([] { return isKeyDown(KeyEnum::Escape); }));
+    EXPECT_FALSE(isKeyDown(KeyEnum::Escape)) << "one tap counts once";
+}

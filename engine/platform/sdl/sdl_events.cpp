@@ -2,6 +2,8 @@
 // Implements: lazy start of SDL's video subsystem (kept for the process),
 //   screen saver and display power-down off, one-event-per-call pump that
 //   turns the close request into PumpResult::Quit.
+//   Key presses are taken out before they reach the queue and only latched
+//   for the key query, so a tap between two frames is not lost.
 // Lacks: input events are not queued at all (the game polls the keyboard and
 //   the mouse), so nothing here reports keys, buttons or motion.
 #include "platform/gl_context.h"
@@ -17,7 +19,7 @@ namespace {
 // these ignored only window and quit events wait in the queue, while SDL
 // still keeps its keyboard and mouse state up to date.
 const Uint32 ignoredEvents[] = {
-    SDL_KEYDOWN, SDL_KEYUP, SDL_TEXTEDITING, SDL_TEXTINPUT, SDL_KEYMAPCHANGED,
+    SDL_KEYUP, SDL_TEXTEDITING, SDL_TEXTINPUT, SDL_KEYMAPCHANGED,
     SDL_TEXTEDITING_EXT,
     SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL,
     SDL_JOYAXISMOTION, SDL_JOYBALLMOTION, SDL_JOYHATMOTION, SDL_JOYBUTTONDOWN,
@@ -34,7 +36,24 @@ const Uint32 ignoredEvents[] = {
     SDL_RENDER_TARGETS_RESET, SDL_RENDER_DEVICE_RESET,
 };
 
+bool escapePressed = false;  // since the last takeEscapePress()
+
+// Runs inside SDL's event processing, before anything is queued. Key presses
+// are latched here and then dropped, so that they never wait in the queue
+// in front of the close request.
+int SDLCALL latchAndDropKeyPresses(void*, SDL_Event* event) {
+    if (event->type != SDL_KEYDOWN) return 1;
+    if (event->key.keysym.scancode == SDL_SCANCODE_ESCAPE) escapePressed = true;
+    return 0;
+}
+
 }  // namespace
+
+bool takeEscapePress() {
+    const bool pressed = escapePressed;
+    escapePressed = false;
+    return pressed;
+}
 
 bool initVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
@@ -44,6 +63,7 @@ bool initVideo() {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     for (Uint32 type : ignoredEvents) SDL_EventState(type, SDL_IGNORE);
+    SDL_SetEventFilter(latchAndDropKeyPresses, nullptr);
     SDL_DisableScreenSaver();
     return true;
 }

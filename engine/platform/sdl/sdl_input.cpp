@@ -1,7 +1,8 @@
 // SDL2 backend: polled keyboard and mouse state.
 // Implements: the Escape key from SDL's keyboard state (refreshed on each
-//   query), the mouse buttons and the cursor from the window system's pointer
-//   state at the moment of the call, wherever the pointer is.
+//   query) or a press latched since the previous query; the mouse buttons
+//   and the cursor from the window system's pointer state at the moment of
+//   the call, wherever the pointer is.
 //   On X11 the pointer is asked of the X server itself (XQueryPointer):
 //   SDL's global mouse state is refreshed only by motion over our windows.
 // Lacks: keys reach the keyboard state only while one of our windows has the
@@ -50,8 +51,10 @@ bool isKeyDown(KeyEnum key) {
     SDL_PumpEvents();  // the state as of now, not as of the last pump
     const Uint8* keys = SDL_GetKeyboardState(nullptr);
     switch (key) {
-    case KeyEnum::Escape:
-        return keys[SDL_SCANCODE_ESCAPE] != 0;
+    case KeyEnum::Escape: {
+        const bool pressedSinceLastCall = Platform::Sdl::takeEscapePress();
+        return keys[SDL_SCANCODE_ESCAPE] != 0 || pressedSinceLastCall;
+    }
     }
     return false;
 }

@@ -43,6 +43,9 @@ WindowState& stateOf(const Zephra::Window& window);
 // screen saver off). False when no display can be opened; SDL_GetError says why.
 bool initVideo();
 
+// Whether Escape was pressed since the last call; clears the latch.
+bool takeEscapePress();
+
 // Sets SDL's GL attributes for format: what the next native window and the
 // next context are created with.
 void applyGLAttributes(const SurfaceFormat& format);
