@@ -4,12 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
-#include <stdexcept>
 #include <thread>
-
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 std::string runCommand(const std::string& command) {
     std::string output;
@@ -42,10 +37,7 @@ std::optional<XWindow> parseTreeLine(const std::string& text) {
         geometry = position;
         position = field;
     }
-    char sign1 = 0, sign2 = 0;
-    int offsetX = 0, offsetY = 0;
-    if (std::sscanf(geometry.c_str(), "%dx%d%c%d%c%d", &window.width, &window.height, &sign1,
-                    &offsetX, &sign2, &offsetY) != 6)
+    if (std::sscanf(geometry.c_str(), "%dx%d", &window.width, &window.height) != 2)
         return std::nullopt;
     // "+5+5", "+-5+-5" or "-5-5": an optional plus, then a signed number.
     const char* at = position.c_str();

@@ -18,8 +18,6 @@ public:
     PrivateDisplay(const PrivateDisplay&) = delete;
     PrivateDisplay& operator=(const PrivateDisplay&) = delete;
 
-    const std::string& name() const { return display; }
-
 private:
     int pid = -1;
     std::string display;

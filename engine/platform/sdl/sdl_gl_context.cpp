@@ -111,8 +111,7 @@ void* getNativeSurface(const Window& window) {
     SDL_Window* native = Sdl::stateOf(window).window;
 #if defined(SDL_VIDEO_DRIVER_X11)
     SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(native, &info) && info.subsystem == SDL_SYSWM_X11)
+    if (Sdl::x11Info(native, info))
         return reinterpret_cast<void*>(static_cast<std::uintptr_t>(info.info.x11.window));
 #endif
     return native;

@@ -21,13 +21,12 @@ namespace {
 Uint32 pointerState(int& rootX, int& rootY) {
 #if defined(SDL_VIDEO_DRIVER_X11)
     SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
     SDL_Window* any = SDL_GL_GetCurrentWindow();
     if (!any) {
         Platform::Sdl::WindowState* newest = Platform::Sdl::newestWindow();
         any = newest ? newest->window : nullptr;
     }
-    if (any && SDL_GetWindowWMInfo(any, &info) && info.subsystem == SDL_SYSWM_X11) {
+    if (Platform::Sdl::x11Info(any, info)) {
         Display* display = info.info.x11.display;
         ::Window root = 0, child = 0;
         int winX = 0, winY = 0;

@@ -4,6 +4,10 @@
 
 #include <SDL.h>
 
+// From SDL_syswm.h, which brings in Xlib and its macros (None, Status, ...):
+// only the files that look at the native window include it.
+struct SDL_SysWMinfo;
+
 namespace Zephra {
 
 class Window;
@@ -38,6 +42,10 @@ struct WindowState {
 };
 
 WindowState& stateOf(const Zephra::Window& window);
+
+// Fills info with the X11 connection and window behind an SDL window. False
+// for a null window or when SDL does not run on X11.
+bool x11Info(SDL_Window* window, SDL_SysWMinfo& info);
 
 // Brings up SDL's video subsystem once for the process (events filtered,
 // screen saver off). False when no display can be opened; SDL_GetError says why.

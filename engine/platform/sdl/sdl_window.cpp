@@ -52,6 +52,17 @@ WindowState& stateOf(const Zephra::Window& window) {
     return *static_cast<WindowState*>(SDL_GetWindowData(native, stateKey));
 }
 
+bool x11Info(SDL_Window* window, SDL_SysWMinfo& info) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_VERSION(&info.version);
+    return window && SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11;
+#else
+    (void)window;
+    (void)info;
+    return false;
+#endif
+}
+
 void applyGLAttributes(const SurfaceFormat& format) {
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
@@ -144,9 +155,8 @@ namespace {
 void clientSize(const WindowState& state, int& width, int& height) {
 #if defined(SDL_VIDEO_DRIVER_X11)
     SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
     XWindowAttributes attributes;
-    if (SDL_GetWindowWMInfo(state.window, &info) && info.subsystem == SDL_SYSWM_X11 &&
+    if (Platform::Sdl::x11Info(state.window, info) &&
         XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes)) {
         width = attributes.width;
         height = attributes.height;
