@@ -69,6 +69,9 @@ void Checker::checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidate
                                             "' is out and needs a variable");
             return;
         }
+        if (p.isOut) markWritten(*e.args[i]);
+        if (!p.isIn) continue;
+        if (!p.isOut) warnTruncation(*e.args[i], p.type);
         if (!p.isOut) e.args[i] = convertTo(std::move(e.args[i]), p.type);
     }
     e.function = best;

@@ -24,6 +24,10 @@ public:
     ExprPtr checkInitializer(ExprPtr e, const Type& to);
     ExprPtr convertOrReport(ExprPtr e, const Type& to, const char* context);
     ExprPtr toCondition(ExprPtr e, const char* context);
+    // Warns when converting e to `to` drops components.
+    void warnTruncation(const Expr& e, const Type& to);
+    // Notes that the variable under target (through members and indices) is changed.
+    void markWritten(Expr& target);
 
     void checkName(Expr& e);
     void checkUnary(Expr& e);

@@ -37,13 +37,14 @@ std::string GlslWriter::expression(const Expr& e) {
     case ExprKind::Name: return variableName(*e.var);
     case ExprKind::Unary: {
         std::string a = expression(*e.args[0]);
-        if (e.text == "!" && !e.type.isScalar()) return "not(" + a + ")";
-        return "(" + e.text + a + ")";
+        if (e.op == Op::Not && !e.type.isScalar()) return "not(" + a + ")";
+        return std::string("(") + spelling(e.op) + a + ")";
     }
-    case ExprKind::Postfix: return "(" + expression(*e.args[0]) + e.text + ")";
+    case ExprKind::Postfix: return "(" + expression(*e.args[0]) + spelling(e.op) + ")";
     case ExprKind::Binary: return binary(e);
     case ExprKind::Assign: return assign(e);
     case ExprKind::Ternary:
+        if (!e.args[0]->type.isScalar()) return select(e);
         return "(" + expression(*e.args[0]) + " ? " + expression(*e.args[1]) + " : " + expression(*e.args[2]) + ")";
     case ExprKind::Call: return e.builtin ? builtin(e) : call(e);
     case ExprKind::Construct: {
@@ -90,20 +91,25 @@ std::string GlslWriter::member(const Expr& e) {
 }
 
 std::string GlslWriter::binary(const Expr& e) {
-    const std::string& op = e.text;
     const Expr& a = *e.args[0];
     const Expr& b = *e.args[1];
     std::string left = expression(a), right = expression(b);
     const Type& t = a.type.isScalar() ? b.type : a.type;
-    bool vectorCompare = e.type.isVector() && e.type.base == BaseType::Bool &&
-                         (op == "==" || op == "!=" || op == "<" || op == ">" || op == "<=" || op == ">=");
-    if (vectorCompare) {
-        const char* f = op == "==" ? "equal" : op == "!=" ? "notEqual" : op == "<" ? "lessThan"
-                        : op == ">" ? "greaterThan" : op == "<=" ? "lessThanEqual" : "greaterThanEqual";
-        return std::string(f) + "(" + left + ", " + right + ")";
+    if (e.type.isVector() && e.type.base == BaseType::Bool) {
+        switch (e.op) {
+        case Op::Equal: return "equal(" + left + ", " + right + ")";
+        case Op::NotEqual: return "notEqual(" + left + ", " + right + ")";
+        case Op::Less: return "lessThan(" + left + ", " + right + ")";
+        case Op::Greater: return "greaterThan(" + left + ", " + right + ")";
+        case Op::LessEqual: return "lessThanEqual(" + left + ", " + right + ")";
+        case Op::GreaterEqual: return "greaterThanEqual(" + left + ", " + right + ")";
+        case Op::And:
+        case Op::Or: return componentwiseLogic(e.op, e.type, left, right);
+        default: break;
+        }
     }
-    if (op == "*" && a.type.isMatrix() && b.type.isMatrix()) return "matrixCompMult(" + left + ", " + right + ")";
-    if (op == "%") {
+    if (e.op == Op::Multiply && a.type.isMatrix() && b.type.isMatrix()) return "matrixCompMult(" + left + ", " + right + ")";
+    if (e.op == Op::Modulo) {
         // Scalars smear first: the helpers take two operands of one type.
         left = convert(left, a.type, t);
         right = convert(right, b.type, t);
@@ -114,21 +120,44 @@ std::string GlslWriter::binary(const Expr& e) {
         helperTypes[0].insert(type(t));
         return "cg_fmod(" + left + ", " + right + ")";
     }
-    return "(" + left + " " + op + " " + right + ")";
+    return "(" + left + " " + spelling(e.op) + " " + right + ")";
+}
+
+std::string GlslWriter::componentwiseLogic(Op op, const Type& t, const std::string& left, const std::string& right) {
+    // GLSL's && and || take scalars only; both sides are evaluated, as in Cg.
+    std::string name = std::string(op == Op::And ? "cg_and" : "cg_or") + std::to_string(t.cols);
+    std::string bv = type(t);
+    std::string body = bv + " " + name + "(" + bv + " a, " + bv + " b)\n{\n    return " + bv + "(";
+    for (int i = 0; i < t.cols; ++i)
+        body += std::string(i ? ", " : "") + "a[" + std::to_string(i) + "] " + spelling(op) + " b[" + std::to_string(i) + "]";
+    extraHelpers[name] = body + ");\n}\n";
+    return name + "(" + left + ", " + right + ")";
+}
+
+std::string GlslWriter::select(const Expr& e) {
+    const Type& t = e.type;
+    std::string tn = type(t), cn = type(e.args[0]->type);
+    std::string name = "cg_select_" + tn;
+    std::string body = tn + " " + name + "(" + cn + " c, " + tn + " a, " + tn + " b)\n{\n    return " + tn + "(";
+    for (int i = 0; i < t.cols; ++i) {
+        std::string k = "[" + std::to_string(i) + "]";
+        body += std::string(i ? ", " : "") + "c" + k + " ? a" + k + " : b" + k;
+    }
+    extraHelpers[name] = body + ");\n}\n";
+    return name + "(" + expression(*e.args[0]) + ", " + expression(*e.args[1]) + ", " + expression(*e.args[2]) + ")";
 }
 
 std::string GlslWriter::assign(const Expr& e) {
     const Expr& target = *e.args[0];
     std::string left = expression(target), right = expression(*e.args[1]);
-    const std::string& op = e.text;
-    if (op == "*=" && target.type.isMatrix()) return "(" + left + " = matrixCompMult(" + left + ", " + right + "))";
-    if (op == "%=") {
+    if (e.op == Op::MultiplyAssign && target.type.isMatrix()) return "(" + left + " = matrixCompMult(" + left + ", " + right + "))";
+    if (e.op == Op::ModuloAssign) {
         std::string f = target.type.base == BaseType::Int ? "cg_imod" : "cg_fmod";
         if (target.type.base == BaseType::Int) helperTypes[2].insert("int");
         else helperTypes[0].insert(type(target.type));
         return "(" + left + " = " + f + "(" + left + ", " + right + "))";
     }
-    return "(" + left + " " + op + " " + right + ")";
+    return "(" + left + " " + spelling(e.op) + " " + right + ")";
 }
 
 std::string GlslWriter::call(const Expr& e) {

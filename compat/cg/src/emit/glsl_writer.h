@@ -4,6 +4,7 @@
 // straight across, and mul() becomes a GLSL product with the operands swapped.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -31,7 +32,10 @@ public:
 private:
     Stage stage;
     std::set<std::string> helperTypes[3];  // fmod, clip, imod: per GLSL type
+    std::map<std::string, std::string> extraHelpers;  // by name: the whole GLSL function
 
+    std::string componentwiseLogic(Op op, const Type& t, const std::string& left, const std::string& right);
+    std::string select(const Expr& e);
     std::string binary(const Expr& e);
     std::string assign(const Expr& e);
     std::string call(const Expr& e);

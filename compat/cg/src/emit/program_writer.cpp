@@ -62,12 +62,15 @@ std::string writeProgram(const Module& module, const EntryInterface& entry, Stag
     }
     for (const AttributeBinding& a : entry.attributes) declarations += "attribute vec4 " + a.glslName + ";\n";
     for (const VarDeclPtr& g : module.globals)
-        if (!g->isUniform) declarations += w.declaration(g->type, w.variableName(*g)) + ";\n";
+        if (!g->isUniform || g->written) declarations += w.declaration(g->type, w.variableName(*g)) + ";\n";
 
     for (const FunctionDecl* f : entry.reachable) functions += w.function(*f, true);
     for (const FunctionDecl* f : entry.reachable) functions += "\n" + w.function(*f, false);
 
     main = "\nvoid main()\n{\n";
+    for (const VarDeclPtr& g : module.globals)
+        if (g->isUniform && g->written)
+            main += "    " + w.variableName(*g) + " = " + glslIdentifier(NameKind::Uniform, g->name, stage) + ";\n";
     for (const VarDeclPtr& g : module.globals)
         if (!g->isUniform && g->init) main += "    " + w.variableName(*g) + " = " + w.expression(*g->init) + ";\n";
     std::string callArgs;

@@ -1,4 +1,5 @@
 #include <cctype>
+#include <unordered_set>
 
 #include "parse/parser_state.h"
 
@@ -50,13 +51,11 @@ void Parser::expectPunct(const char* p, const char* context) {
 }
 
 static bool isKeyword(const std::string& word) {
-    static const char* const keywords[] = {
+    static const std::unordered_set<std::string> keywords = {
         "if", "else", "for", "while", "do", "return", "discard", "break", "continue", "struct",
         "typedef", "static", "const", "uniform", "in", "out", "inout", "true", "false", "extern",
         "inline", "switch", "case", "default", "goto", "sizeof", "register", "volatile"};
-    for (const char* k : keywords)
-        if (word == k) return true;
-    return false;
+    return keywords.count(word) != 0;
 }
 
 std::string Parser::expectIdentifier(const char* what) {

@@ -56,6 +56,7 @@ public:
     ExprPtr parseUnary();
     ExprPtr parsePostfix(ExprPtr base);
     ExprPtr parsePrimary();
+    ExprPtr swizzledNumber(const Token& t);
     ExprPtr finish(ExprPtr e);
     void parseArguments(Expr& call);
 

@@ -17,24 +17,30 @@ const char* const punctuators[] = {
     "+", "-", "*", "/", "%", "=", "<", ">", "!", "~", "&", "|", "^", "?", ":", ";", ",",
     ".", "(", ")", "[", "]", "{", "}", "#"};
 
-class Lexer {
+}  // namespace
+
+class Lexer::Impl {
 public:
-    Lexer(const std::string& text, Diagnostics& diagnostics, int firstLine)
+    Impl(const std::string& text, Diagnostics& diagnostics, int firstLine)
         : src(text), diag(diagnostics), line(firstLine) {}
 
-    std::vector<Token> run() {
-        std::vector<Token> tokens;
-        bool startsLine = true;
+    bool nextLine(std::vector<Token>& tokens) {
+        size_t before = tokens.size();
         while (true) {
             bool space = skipSpace(startsLine);
             if (pos >= src.size()) break;
+            if (startsLine && tokens.size() > before) {  // the next line's first token waits
+                spacePending = space;
+                break;
+            }
             Token token = next();
             token.startsLine = startsLine;
-            token.spaceBefore = space;
+            token.spaceBefore = space || spacePending;
+            spacePending = false;
             startsLine = false;
             tokens.push_back(std::move(token));
         }
-        return tokens;
+        return tokens.size() > before;
     }
 
 private:
@@ -42,6 +48,8 @@ private:
     Diagnostics& diag;
     size_t pos = 0;
     int line;
+    bool startsLine = true;
+    bool spacePending = false;  // whitespace skipped before a line's first token
 
     char peek(size_t ahead = 0) const {
         size_t i = pos + ahead;
@@ -126,7 +134,9 @@ private:
             }
             return make(TokenKind::Invalid, start);
         }
+        // Only the punctuators that start with this character are tried.
         for (const char* p : punctuators) {
+            if (p[0] != c) continue;
             size_t n = std::strlen(p);
             if (src.compare(pos, n, p) == 0) {
                 pos += n;
@@ -138,10 +148,17 @@ private:
     }
 };
 
-}  // namespace
+Lexer::Lexer(const std::string& text, Diagnostics& diagnostics, int firstLine)
+    : impl(std::make_unique<Impl>(text, diagnostics, firstLine)) {}
+Lexer::~Lexer() = default;
+bool Lexer::nextLine(std::vector<Token>& tokens) { return impl->nextLine(tokens); }
 
 std::vector<Token> lexSource(const std::string& text, Diagnostics& diagnostics, int firstLine) {
-    return Lexer(text, diagnostics, firstLine).run();
+    Lexer lexer(text, diagnostics, firstLine);
+    std::vector<Token> tokens;
+    while (lexer.nextLine(tokens)) {
+    }
+    return tokens;
 }
 
 }  // namespace cgc

@@ -57,29 +57,33 @@ private:
 
     void file(const std::string& text, const std::string& path, int depth) {
         int lines = static_cast<int>(std::min<size_t>(std::count(text.begin(), text.end(), '\n'), INT_MAX / 2));
-        int first = diag.addSource(path, lines);
-        std::vector<Token> tokens = lexSource(text, diag, first);
+        Lexer lexer(text, diag, diag.addSource(path, lines));
         std::string outerPath = currentPath;
         int outerDepth = currentDepth;
         currentPath = path;
         currentDepth = depth;
         size_t outerConditionals = stack.size();
-        std::vector<Token> pending;
-        size_t i = 0;
-        while (i < tokens.size()) {
-            if (tokens[i].isPunct("#") && tokens[i].startsLine) {
+        // Lines gather in pending while a macro call may still continue on
+        // the next line; otherwise each goes out at once, so that a long
+        // source never sits in two token lists.
+        std::vector<Token> pending, line;
+        int parens = 0;
+        while (lexer.nextLine(line)) {
+            if (line[0].isPunct("#")) {
                 flush(pending);
-                size_t end = i + 1;
-                while (end < tokens.size() && !tokens[end].startsLine) ++end;
-                std::vector<Token> line(std::make_move_iterator(tokens.begin() + static_cast<long>(i) + 1),
-                                        std::make_move_iterator(tokens.begin() + static_cast<long>(end)));
-                int nextLine = (end > i + 1 ? line.back().line : tokens[i].line) + 1;
-                directive(tokens[i], line, nextLine);
-                i = end;
-                continue;
+                parens = 0;
+                int nextLine = line.back().line + 1;
+                line.erase(line.begin());
+                directive(line.empty() ? Token() : line[0], line, nextLine);
+            } else if (active()) {
+                for (Token& t : line) {
+                    if (t.isPunct("(")) ++parens;
+                    else if (t.isPunct(")") && parens > 0) --parens;
+                    pending.push_back(std::move(t));
+                }
+                if (parens == 0 && !callMayFollow(pending.back())) flush(pending);
             }
-            if (active()) pending.push_back(std::move(tokens[i]));
-            ++i;
+            line.clear();
         }
         flush(pending);
         if (stack.size() > outerConditionals) {
@@ -90,9 +94,15 @@ private:
         currentDepth = outerDepth;
     }
 
+    bool callMayFollow(const Token& last) const {
+        if (last.kind != TokenKind::Identifier) return false;
+        auto found = expander.macros().find(last.text);
+        return found != expander.macros().end() && found->second.functionLike;
+    }
+
     // nextLine is the location of the line after the directive.
-    void directive(const Token& hash, std::vector<Token>& args, int nextLine) {
-        int line = hash.line;
+    void directive(const Token& first, std::vector<Token>& args, int nextLine) {
+        int line = args.empty() ? nextLine - 1 : first.line;
         if (args.empty()) return;  // the null directive
         const Token& name = args[0];
         std::vector<Token> rest(args.begin() + 1, args.end());
