@@ -11,6 +11,8 @@
 
 namespace cgc {
 
+struct Builtin;
+
 class Checker {
 public:
     Checker(Module& m, Diagnostics& d) : module(m), diag(d) {}
@@ -41,6 +43,7 @@ public:
     void checkCall(Expr& e);
     void checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates);
     void checkBuiltinCall(Expr& e);
+    void checkTextureCall(Expr& e, const Builtin& b);
     void flattenInitList(ExprPtr e, std::vector<ExprPtr>& out, int& count);
 
     // Statements.

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "compiler/compile.h"
 #include "parse/ast.h"
@@ -28,6 +29,7 @@ public:
     // The helper functions the written code called, in GLSL.
     std::string helpers() const;
     bool usesRect = false;
+    bool usesTextureLod = false;  // lookups with explicit level of detail or derivatives
 
 private:
     Stage stage;
@@ -36,6 +38,8 @@ private:
 
     std::string componentwiseLogic(Op op, const Type& t, const std::string& left, const std::string& right);
     std::string select(const Expr& e);
+    std::string texture(const Expr& e, const std::vector<std::string>& args);
+    std::string determinant(const Type& m, const std::string& value);
     std::string binary(const Expr& e);
     std::string assign(const Expr& e);
     std::string call(const Expr& e);

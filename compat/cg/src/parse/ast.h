@@ -108,6 +108,8 @@ struct FunctionDecl {
     const FunctionDecl* definition = nullptr;  // for prototypes
     std::vector<const FunctionDecl*> calls;
     int discardLine = 0, textureLine = 0, derivativeLine = 0;
+    int unavailableLine = 0;       // a call GLSL 1.20 cannot express, reported if reached
+    std::string unavailableName;
     int overloadIndex = 0;
 };
 using FunctionDeclPtr = std::unique_ptr<FunctionDecl>;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ public:
     bool acceptIdent(const char* word);
     void expectPunct(const char* p, const char* context);
     std::string expectIdentifier(const char* what);
+    // A variable's name, which may be a struct or typedef name ("in bc bc").
+    std::string declaratorName(const char* what);
     [[noreturn]] void fail(const std::string& message);
     [[noreturn]] void failAt(const Token& token, const std::string& message);
 
@@ -31,6 +34,10 @@ public:
     bool atTypeName(size_t ahead = 0) const;
     Type parseType();
     Type parseArraySuffix(Type base);
+    // Folds integer literals, constant ints and operators on them.
+    bool constantInteger(const Expr& e, long long& value) const;
+    // Records v when it is a constant int usable in array sizes.
+    void noteConstant(const VarDecl& v);
     std::string parseSemantic();
     void skipAnnotation();
 
@@ -76,6 +83,8 @@ public:
     Module module;
     std::map<std::string, const StructInfo*> structNames;
     std::map<std::string, Type> typedefs;
+    std::set<std::string> shadowedTypes;  // type names a variable of the current function hides
+    std::map<std::string, long long> constantInts;
 };
 
 }  // namespace cgc
