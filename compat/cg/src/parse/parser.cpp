@@ -5,13 +5,22 @@
 
 namespace cgc {
 
-Parser::Parser(const std::vector<Token>& t, Diagnostics& d) : tokens(t), diag(d) {
+Parser::Parser(TokenStream& s, Diagnostics& d) : source(s), diag(d) {
     endToken.kind = TokenKind::End;
     endToken.text = "end of source";
-    endToken.line = tokens.empty() ? 1 : tokens.back().line;
+    endToken.line = 1;
 }
 
 const Token& Parser::peek(size_t ahead) const {
+    while (pos + ahead >= tokens.size() && !ended) {
+        Token t;
+        if (source.next(t)) {
+            tokens.push_back(std::move(t));
+        } else {
+            ended = true;
+            if (!tokens.empty()) endToken.line = tokens.back().line;
+        }
+    }
     return pos + ahead < tokens.size() ? tokens[pos + ahead] : endToken;
 }
 
@@ -218,7 +227,7 @@ Module Parser::run() {
     return std::move(module);
 }
 
-Module parse(const std::vector<Token>& tokens, Diagnostics& diagnostics) {
+Module parse(TokenStream& tokens, Diagnostics& diagnostics) {
     return Parser(tokens, diagnostics).run();
 }
 

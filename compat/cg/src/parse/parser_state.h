@@ -2,6 +2,7 @@
 // statements and expressions.
 #pragma once
 
+#include <deque>
 #include <map>
 #include <set>
 #include <string>
@@ -15,7 +16,7 @@ class Parser {
 public:
     static constexpr int maxNesting = 200;
 
-    Parser(const std::vector<Token>& tokens, Diagnostics& diagnostics);
+    Parser(TokenStream& tokens, Diagnostics& diagnostics);
     Module run();
 
     // Tokens.
@@ -75,11 +76,14 @@ public:
         ~NestingGuard() { --p.nesting; }
     };
 
-    const std::vector<Token>& tokens;
+    TokenStream& source;
+    // Tokens read so far; a deque, so that references stay valid as it grows.
+    mutable std::deque<Token> tokens;
+    mutable bool ended = false;
     Diagnostics& diag;
     size_t pos = 0;
     int nesting = 0;
-    Token endToken;
+    mutable Token endToken;
     Module module;
     std::map<std::string, const StructInfo*> structNames;
     std::map<std::string, Type> typedefs;

@@ -1,6 +1,7 @@
 #include "preprocess/lexer.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 
 namespace cgc {
@@ -24,13 +25,19 @@ public:
     Impl(const std::string& text, Diagnostics& diagnostics, int firstLine)
         : src(text), diag(diagnostics), line(firstLine) {}
 
-    bool nextLine(std::vector<Token>& tokens) {
+    bool nextLine(std::vector<Token>& tokens, size_t limit) {
         size_t before = tokens.size();
+        midLine = false;
         while (true) {
             bool space = skipSpace(startsLine);
             if (pos >= src.size()) break;
             if (startsLine && tokens.size() > before) {  // the next line's first token waits
                 spacePending = space;
+                break;
+            }
+            if (tokens.size() - before >= limit) {
+                spacePending = space;
+                midLine = true;
                 break;
             }
             Token token = next();
@@ -49,7 +56,12 @@ private:
     size_t pos = 0;
     int line;
     bool startsLine = true;
-    bool spacePending = false;  // whitespace skipped before a line's first token
+    bool spacePending = false;  // whitespace skipped before the next token
+
+public:
+    bool midLine = false;  // the last call stopped at its limit, inside a line
+
+private:
 
     char peek(size_t ahead = 0) const {
         size_t i = pos + ahead;
@@ -151,12 +163,13 @@ private:
 Lexer::Lexer(const std::string& text, Diagnostics& diagnostics, int firstLine)
     : impl(std::make_unique<Impl>(text, diagnostics, firstLine)) {}
 Lexer::~Lexer() = default;
-bool Lexer::nextLine(std::vector<Token>& tokens) { return impl->nextLine(tokens); }
+bool Lexer::nextLine(std::vector<Token>& tokens, size_t limit) { return impl->nextLine(tokens, limit); }
+bool Lexer::midLine() const { return impl->midLine; }
 
 std::vector<Token> lexSource(const std::string& text, Diagnostics& diagnostics, int firstLine) {
     Lexer lexer(text, diagnostics, firstLine);
     std::vector<Token> tokens;
-    while (lexer.nextLine(tokens)) {
+    while (lexer.nextLine(tokens, SIZE_MAX)) {
     }
     return tokens;
 }

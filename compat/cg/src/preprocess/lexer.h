@@ -16,8 +16,10 @@ class Lexer {
 public:
     Lexer(const std::string& text, Diagnostics& diagnostics, int firstLine);
     ~Lexer();
-    // Appends the tokens of the next line that has any; false at the end.
-    bool nextLine(std::vector<Token>& tokens);
+    // Appends the tokens of the next line that has any, at most limit of
+    // them (midLine() then tells that the line goes on); false at the end.
+    bool nextLine(std::vector<Token>& tokens, size_t limit);
+    bool midLine() const;
 
 private:
     class Impl;
