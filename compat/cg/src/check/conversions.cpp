@@ -15,11 +15,15 @@ int conversionCost(const Type& from, const Type& to) {
     if (!from.isNumeric() || !to.isNumeric()) return -1;
     int baseCost = from.base == to.base ? 0 : 1;
     if (from.shape == to.shape && from.rows == to.rows && from.cols == to.cols) return baseCost;
+    // A one-row or one-column matrix and a vector of its size are one value.
+    bool thinAndVector = (from.isThinMatrix() && !to.isMatrix()) || (to.isThinMatrix() && !from.isMatrix()) ||
+                         (from.isThinMatrix() && to.isThinMatrix());
+    if (thinAndVector && from.components() == to.components()) return 1 + baseCost;
     if (from.shape == Shape::Scalar) return 2 + baseCost;
     if (from.shape == Shape::Vector && to.shape == Shape::Vector && to.cols < from.cols) return 3 + baseCost;
     if (from.shape == Shape::Vector && to.shape == Shape::Scalar) return 4 + baseCost;
     if (from.shape == Shape::Matrix && to.shape == Shape::Matrix && to.rows <= from.rows &&
-        to.cols <= from.cols)
+        to.cols <= from.cols && !to.isThinMatrix())
         return 3;
     return -1;
 }
