@@ -48,9 +48,16 @@ ExprPtr convertTo(ExprPtr e, const Type& to) {
     return c;
 }
 
-bool commonType(const Type& a, const Type& b, Type& result, bool& truncated) {
+// A thin matrix next to a scalar or vector counts as the vector it is held as.
+static Type asVector(const Type& t, const Type& other) {
+    if (!t.isThinMatrix() || other.isMatrix()) return t;
+    return Type::vector(t.base, t.components());
+}
+
+bool commonType(const Type& first, const Type& second, Type& result, bool& truncated) {
     truncated = false;
-    if (!a.isNumeric() || !b.isNumeric()) return false;
+    if (!first.isNumeric() || !second.isNumeric()) return false;
+    Type a = asVector(first, second), b = asVector(second, first);
     BaseType base = baseRank(a.base) >= baseRank(b.base) ? a.base : b.base;
     if (a.shape == Shape::Scalar) {
         result = b.withBase(b.shape == Shape::Matrix ? BaseType::Float : base);

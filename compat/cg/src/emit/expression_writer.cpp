@@ -131,6 +131,7 @@ std::string GlslWriter::binary(const Expr& e) {
         helperTypes[0].insert(type(t));
         return "cg_fmod(" + left + ", " + right + ")";
     }
+    if (e.op == Op::Comma) return "(" + left + ", " + right + ")";
     return "(" + left + " " + spelling(e.op) + " " + right + ")";
 }
 
