@@ -17,8 +17,6 @@ std::string floatText(double v) {
     return v < 0 ? "(" + s + ")" : s;
 }
 
-const char* const componentLetters = "xyzw";
-
 }  // namespace
 
 std::string GlslWriter::literal(const Expr& e) const {
