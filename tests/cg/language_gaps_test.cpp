@@ -121,6 +121,7 @@ TEST(CgGaps, TruncationWarnsAndUniformsCopy) {
     EXPECT_TRUE(contains(out.glsl, "g_tint = fu_tint;"));
     EXPECT_TRUE(contains(out.glsl, "(g_tint.rgb *= vec3(2))"));
     expectError("const float k = 1; float4 main(): COLOR { k = 2; return k; }", "cannot assign to const 'k'");
+    expectError("sampler2D a, b; float4 main(): COLOR { a = b; return 1; }", "a sampler cannot be assigned");
     expectError("float4 main(float4 c: COLOR0): COLOR { float2 v = c; float4x4 m = c; return v.x; }",
                 "cannot convert float4 to float4x4");
 }
