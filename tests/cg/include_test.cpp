@@ -106,6 +106,14 @@ TEST_F(CgInclude, CyclesEndAtTheDepthLimitAndNamesAreChecked) {
     EXPECT_TRUE(contains(out.listing, "#include is nested more than 32 deep: does 'a.inc' include itself?")) << out.listing;
     EXPECT_TRUE(contains(out.listing, "b.inc(2) : error:")) << out.listing;
 
+    // Each file including the next twice would read 2^20 files.
+    for (int i = 0; i < 20; ++i) {
+        std::string next = "\"f" + std::to_string(i + 1) + ".inc\"";
+        write("shaders/f" + std::to_string(i) + ".inc", i == 19 ? "\n" : "#include " + next + "\n#include " + next + "\n");
+    }
+    write("shaders/bomb.cg", "#include \"f0.inc\"\n");
+    EXPECT_TRUE(contains(compileFile("shaders/bomb.cg").listing, "the #include files are too many or too large"));
+
     write("shaders/n.cg", "#include nothing\n#include \"\"\n#include \"shaders\"\n");
     cgc::CompileOutput bad = compileFile("shaders/n.cg");
     EXPECT_TRUE(contains(bad.listing, "(1) : error: #include needs a file name")) << bad.listing;

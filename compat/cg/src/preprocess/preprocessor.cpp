@@ -39,6 +39,11 @@ struct OpenFile {
 class Preprocessor : public TokenStream {
 public:
     static constexpr int maxIncludeDepth = 32;
+    // Bounds on all files read by one compile: a file that includes another
+    // twice, which includes the next twice, and so on, would otherwise read
+    // 2^32 files within the depth limit.
+    static constexpr int maxInclusions = 4096;
+    static constexpr size_t maxIncludedBytes = 64u << 20;
     // Tokens lexed per step: a line of any length passes in pieces.
     static constexpr size_t chunk = 4096;
 
@@ -77,6 +82,8 @@ private:
     std::vector<Token> line;
     std::set<std::string> once;  // files that said #pragma once
     std::string currentPath;
+    int inclusions = 0;
+    size_t includedBytes = 0;
 
     bool active() const { return stack.empty() || stack.back().active; }
 
@@ -240,6 +247,10 @@ private:
             return;
         }
         if (once.count(path)) return;
+        includedBytes += text.size();
+        if (++inclusions > maxInclusions || includedBytes > maxIncludedBytes)
+            diag.fatal(line, "the #include files are too many or too large (at most " + std::to_string(maxInclusions) +
+                                 " files and " + std::to_string(maxIncludedBytes >> 20) + " MB in all)");
         open(&text, nullptr, path, files.back()->depth + 1);
     }
 
