@@ -100,6 +100,8 @@ TEST(CgGaps, QualifiersArraySizesAndNames) {
     expectError("float4 main(): COLOR { int n = 2; float a[n]; return 1; }", "array size must be a constant");
     expectError("static const int N = 0; float4 main(): COLOR { float a[N - 1]; return 1; }", "array size must be");
     expectError("float4 main(): COLOR { float a[1 / 0]; return 1; }", "array size must be");
+    expectError("static const int N = 2; float f(int N) {\n float a[N]; return 1; }\nfloat4 main(): COLOR { return f(1); }",
+                "(2) : error: array size must be");
     // A constant of a function does not reach the next one.
     expectError("void f() { const int K = 2; }\nfloat4 main(): COLOR { float a[K]; return 1; }", "(2) : error: array size");
     expectError("float4 main(out uniform float4 c: COLOR): COLOR { return 1; }", "a uniform parameter cannot be out");

@@ -135,6 +135,7 @@ VarDeclPtr Parser::parseParameter() {
     if (type.base == BaseType::Void) fail("a parameter cannot be void");
     p->line = peek().line;
     p->name = declaratorName("a parameter name");
+    constantInts.erase(p->name);  // a parameter hides a constant of its name
     p->type = parseArraySuffix(type);
     p->semantic = parseSemantic();
     skipAnnotation();
