@@ -35,6 +35,7 @@ typedef enum {
     CG_INVALID_PARAM_HANDLE_ERROR = 18,
     CG_MEMORY_ALLOC_ERROR = 22,
     CG_INVALID_PARAMETER_TYPE_ERROR = 23,
+    CG_FILE_READ_ERROR = 12,
     CG_LINK_ERROR = 60
 } CGerror;
 
@@ -49,6 +50,9 @@ typedef enum {
 } CGenum;
 
 typedef void (*CGerrorCallbackFunc)(void);
+/* Asked for an #include the context's own files do not hold; it may add the
+ * file with cgSetCompilerIncludeString or cgSetCompilerIncludeFile. */
+typedef void (*CGIncludeCallbackFunc)(CGcontext context, const char* filename);
 
 CGcontext cgCreateContext(void);
 void cgDestroyContext(CGcontext context);
@@ -63,7 +67,19 @@ const char* cgGetLastListing(CGcontext context);
 
 CGprogram cgCreateProgram(CGcontext context, CGenum programType, const char* program,
                           CGprofile profile, const char* entry, const char** args);
+/* Reads the source from a file; its #include "..." resolve against the
+ * file's folder. A file that cannot be read is CG_FILE_READ_ERROR. */
+CGprogram cgCreateProgramFromFile(CGcontext context, CGenum programType, const char* programFile,
+                                  CGprofile profile, const char* entry, const char** args);
 void cgDestroyProgram(CGprogram program);
+
+/* #include looks first among the context's own files (set by name here, a
+ * NULL text removes one), then asks the callback, then searches the disk:
+ * the including file's folder, then each -I folder of the compile. */
+void cgSetCompilerIncludeString(CGcontext context, const char* name, const char* source);
+void cgSetCompilerIncludeFile(CGcontext context, const char* name, const char* filename);
+void cgSetCompilerIncludeCallback(CGcontext context, CGIncludeCallbackFunc func);
+CGIncludeCallbackFunc cgGetCompilerIncludeCallback(CGcontext context);
 /* CG_COMPILED_PROGRAM gives the generated GLSL. */
 const char* cgGetProgramString(CGprogram program, CGenum pname);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@
 #include "parse/ast.h"
 
 namespace cgc {
+
+struct Builtin;
 
 class Checker {
 public:
@@ -24,6 +27,10 @@ public:
     ExprPtr checkInitializer(ExprPtr e, const Type& to);
     ExprPtr convertOrReport(ExprPtr e, const Type& to, const char* context);
     ExprPtr toCondition(ExprPtr e, const char* context);
+    // Warns when converting e to `to` drops components.
+    void warnTruncation(const Expr& e, const Type& to);
+    // Notes that the variable under target (through members and indices) is changed.
+    void markWritten(Expr& target);
 
     void checkName(Expr& e);
     void checkUnary(Expr& e);
@@ -37,6 +44,7 @@ public:
     void checkCall(Expr& e);
     void checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates);
     void checkBuiltinCall(Expr& e);
+    void checkTextureCall(Expr& e, const Builtin& b);
     void flattenInitList(ExprPtr e, std::vector<ExprPtr>& out, int& count);
 
     // Statements.
@@ -54,7 +62,7 @@ public:
 
     Module& module;
     Diagnostics& diag;
-    std::vector<std::map<std::string, VarDecl*>> scopes;
+    std::vector<std::unordered_map<std::string, VarDecl*>> scopes;
     std::map<std::string, std::vector<FunctionDecl*>> functions;
     FunctionDecl* current = nullptr;
     int loopDepth = 0;

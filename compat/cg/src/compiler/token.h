@@ -5,7 +5,7 @@
 
 namespace cgc {
 
-enum class TokenKind {
+enum class TokenKind : unsigned char {
     Identifier,
     Number,   // integer or floating literal, classified by the parser
     String,   // only in annotations and #error text
@@ -15,13 +15,14 @@ enum class TokenKind {
 };
 
 struct Token {
-    TokenKind kind = TokenKind::End;
     std::string text;
     int line = 0;
+    TokenKind kind = TokenKind::End;
     bool startsLine = false;   // first token of a logical source line
     bool spaceBefore = false;  // whitespace precedes it (for #error text)
 
-    bool is(TokenKind k, const char* t) const { return kind == k && text == t; }
+    // The first character decides most comparisons without a full compare.
+    bool is(TokenKind k, const char* t) const { return kind == k && !text.empty() && text[0] == t[0] && text == t; }
     bool isPunct(const char* t) const { return is(TokenKind::Punct, t); }
     bool isIdent(const char* t) const { return is(TokenKind::Identifier, t); }
 };

@@ -1,8 +1,15 @@
 #include "preprocess/preprocessor.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <memory>
 #include <cstdlib>
+#include <iterator>
+#include <set>
 
 #include "preprocess/condition.h"
+#include "preprocess/include_files.h"
 #include "preprocess/lexer.h"
 #include "preprocess/macro_expander.h"
 
@@ -17,61 +24,156 @@ struct Conditional {
     int line;
 };
 
-class Preprocessor {
-public:
-    Preprocessor(Diagnostics& d) : diag(d), expander(d) {}
+// One file being read: its text, where the lexer is, and what to restore
+// when it ends.
+struct OpenFile {
+    std::string ownText;  // included files; the main source is the caller's
+    const std::string* text;
+    std::string path;
+    int depth;
+    size_t outerConditionals;
+    std::unique_ptr<Lexer> lexer;
+    bool inLine = false;  // the last chunk stopped inside a line
+};
 
-    std::vector<Token> run(const std::string& source,
-                           const std::vector<std::pair<std::string, std::string>>& defines) {
-        for (const auto& [name, value] : defines) {
+class Preprocessor : public TokenStream {
+public:
+    static constexpr int maxIncludeDepth = 32;
+    // Bounds on all files read by one compile: a file that includes another
+    // twice, which includes the next twice, and so on, would otherwise read
+    // 2^32 files within the depth limit.
+    static constexpr int maxInclusions = 4096;
+    static constexpr size_t maxIncludedBytes = 64u << 20;
+    // Tokens lexed per step: a line of any length passes in pieces.
+    static constexpr size_t chunk = 4096;
+
+    Preprocessor(const std::string& source, Diagnostics& d, const PreprocessOptions& o)
+        : diag(d), options(o), expander(d) {
+        for (const auto& [name, value] : options.defines) {
             Macro m;
             m.body = lexSource(value, diag, 0);
             expander.macros()[name] = m;
         }
-        std::vector<Token> tokens = lexSource(source, diag);
-        std::vector<Token> pending;
-        size_t i = 0;
-        while (i < tokens.size()) {
-            if (tokens[i].isPunct("#") && tokens[i].startsLine) {
-                flush(pending);
-                size_t end = i + 1;
-                while (end < tokens.size() && !tokens[end].startsLine) ++end;
-                std::vector<Token> line(tokens.begin() + static_cast<long>(i) + 1,
-                                        tokens.begin() + static_cast<long>(end));
-                directive(tokens[i], line, tokens[end - 1].line + 1);
-                i = end;
-                continue;
-            }
-            if (active()) {
-                Token t = tokens[i];
-                t.line += lineDelta;
-                pending.push_back(t);
-            }
-            ++i;
+        open(nullptr, &source, options.path, 0);
+    }
+
+    bool next(Token& token) override {
+        while (readyAt >= ready.size()) {
+            ready.clear();
+            readyAt = 0;
+            if (!step()) return false;
         }
-        flush(pending);
-        if (!stack.empty()) diag.error(stack.back().line, "#if is not closed by #endif");
-        return std::move(output);
+        token = std::move(ready[readyAt++]);
+        return true;
     }
 
 private:
     Diagnostics& diag;
+    const PreprocessOptions& options;
     MacroExpander expander;
     std::vector<Conditional> stack;
-    std::vector<Token> output;
-    int lineDelta = 0;  // set by #line
+    std::vector<std::unique_ptr<OpenFile>> files;
+    std::vector<Token> ready;  // expanded, waiting for the parser
+    size_t readyAt = 0;
+    // Source tokens held back while a macro name may still take arguments.
+    std::vector<Token> pending;
+    bool afterMacroName = false;
+    int callParens = 0;
+    std::vector<Token> line;
+    std::set<std::string> once;  // files that said #pragma once
+    std::string currentPath;
+    int inclusions = 0;
+    size_t includedBytes = 0;
 
     bool active() const { return stack.empty() || stack.back().active; }
 
-    void flush(std::vector<Token>& pending) {
-        expander.expand(pending, output);
+    void flush() {
+        if (!pending.empty()) expander.expand(pending, ready);
         pending.clear();
+        afterMacroName = false;
+        callParens = 0;
     }
 
-    // nextLine is the physical line of the token after the directive.
-    void directive(const Token& hash, std::vector<Token> args, int nextLine) {
-        int line = hash.line + lineDelta;
-        for (Token& t : args) t.line += lineDelta;
+    void open(std::string* owned, const std::string* text, const std::string& path, int depth) {
+        auto f = std::make_unique<OpenFile>();
+        if (owned) {
+            f->ownText = std::move(*owned);
+            f->text = &f->ownText;
+        } else {
+            f->text = text;
+        }
+        f->path = path;
+        f->depth = depth;
+        f->outerConditionals = stack.size();
+        int lines = static_cast<int>(std::min<size_t>(std::count(f->text->begin(), f->text->end(), '\n'), INT_MAX / 2));
+        f->lexer = std::make_unique<Lexer>(*f->text, diag, diag.addSource(path, lines));
+        files.push_back(std::move(f));
+        currentPath = path;
+    }
+
+    void close() {
+        flush();
+        OpenFile& f = *files.back();
+        if (stack.size() > f.outerConditionals) {
+            diag.error(stack.back().line, "#if is not closed by #endif");
+            stack.resize(f.outerConditionals);
+        }
+        files.pop_back();
+        currentPath = files.empty() ? std::string() : files.back()->path;
+    }
+
+    // Reads one piece of the current file; false when all files are done.
+    bool step() {
+        if (files.empty()) return false;
+        OpenFile& f = *files.back();
+        line.clear();
+        if (!f.lexer->nextLine(line, chunk)) {
+            close();
+            return true;
+        }
+        bool continues = f.inLine;
+        f.inLine = f.lexer->midLine();
+        if (!continues && line[0].isPunct("#")) {
+            while (f.inLine) {  // a directive is taken whole
+                f.lexer->nextLine(line, SIZE_MAX);
+                f.inLine = false;
+            }
+            flush();
+            int nextLine = line.back().line + 1;
+            line.erase(line.begin());
+            directive(line.empty() ? Token() : line[0], line, nextLine);
+            return true;
+        }
+        if (!active()) return true;
+        bool macros = !expander.macros().empty();
+        for (Token& t : line) {
+            if (macros) track(t);
+            pending.push_back(std::move(t));
+        }
+        if (!afterMacroName && callParens == 0) flush();
+        return true;
+    }
+
+    // Follows macro calls, which may go on over later lines.
+    void track(const Token& t) {
+        if (afterMacroName) {
+            afterMacroName = false;
+            if (t.isPunct("(")) {
+                callParens = 1;
+                return;
+            }
+        }
+        if (callParens > 0) {
+            if (t.isPunct("(")) ++callParens;
+            else if (t.isPunct(")")) --callParens;
+            return;
+        }
+        if (t.kind == TokenKind::Identifier && expander.macros().count(t.text)) afterMacroName = true;
+    }
+
+    // nextLine is the location of the line after the directive.
+    void directive(const Token& first, std::vector<Token>& args, int nextLine) {
+        int line = args.empty() ? nextLine - 1 : first.line;
         if (args.empty()) return;  // the null directive
         const Token& name = args[0];
         std::vector<Token> rest(args.begin() + 1, args.end());
@@ -108,10 +210,48 @@ private:
         else if (d == "undef") undef(rest, line);
         else if (d == "error") diag.error(line, "#error " + spell(rest));
         else if (d == "line") lineDirective(rest, line, nextLine);
-        else if (d == "pragma" || d == "warning") {
-            if (d == "warning") diag.warning(line, "#warning " + spell(rest));
-        } else if (d == "include") diag.error(line, "#include is not supported: pass the whole source");
+        else if (d == "include") include(rest, line);
+        else if (d == "pragma") {
+            if (rest.size() == 1 && rest[0].isIdent("once")) once.insert(currentPath);
+        } else if (d == "warning") diag.warning(line, "#warning " + spell(rest));
         else diag.error(line, "unknown directive '#" + d + "'");
+    }
+
+    void include(const std::vector<Token>& rest, int line) {
+        std::vector<Token> expanded;
+        const std::vector<Token>* words = &rest;
+        if (!rest.empty() && rest[0].kind == TokenKind::Identifier) {  // #include MACRO
+            std::vector<Token> copy = rest;
+            expander.expand(copy, expanded);
+            words = &expanded;
+        }
+        std::string name;
+        bool quoted = false;
+        if (words->size() == 1 && (*words)[0].kind == TokenKind::String) {
+            const std::string& s = (*words)[0].text;
+            name = s.substr(1, s.size() - 2);
+            quoted = true;
+        } else if (words->size() >= 3 && (*words)[0].isPunct("<") && words->back().isPunct(">")) {
+            for (size_t i = 1; i + 1 < words->size(); ++i) name += (*words)[i].text;
+        } else {
+            diag.error(line, "#include needs a file name in quotes or angle brackets");
+            return;
+        }
+        if (files.back()->depth + 1 > maxIncludeDepth) {
+            diag.fatal(line, "#include is nested more than " + std::to_string(maxIncludeDepth) +
+                                 " deep: does '" + name + "' include itself?");
+        }
+        std::string path, text;
+        if (!findInclude(name, quoted, currentPath, options.includeDirs, options.includeSource, path, text)) {
+            diag.error(line, "cannot open include file '" + name + "'");
+            return;
+        }
+        if (once.count(path)) return;
+        includedBytes += text.size();
+        if (++inclusions > maxInclusions || includedBytes > maxIncludedBytes)
+            diag.fatal(line, "the #include files are too many or too large (at most " + std::to_string(maxInclusions) +
+                                 " files and " + std::to_string(maxIncludedBytes >> 20) + " MB in all)");
+        open(&text, nullptr, path, files.back()->depth + 1);
     }
 
     static std::string spell(const std::vector<Token>& tokens) {
@@ -222,27 +362,28 @@ private:
         expander.macros().erase(rest[0].text);
     }
 
-    void lineDirective(const std::vector<Token>& rest, int line, int nextPhysicalLine) {
-        std::vector<Token> expanded;
-        expander.expand(rest, expanded);
+    void lineDirective(const std::vector<Token>& rest, int line, int nextLine) {
+        std::vector<Token> expanded, copy = rest;
+        expander.expand(copy, expanded);
         char* end = nullptr;
         long value = expanded.empty() || expanded[0].kind != TokenKind::Number
                          ? -1
                          : std::strtol(expanded[0].text.c_str(), &end, 10);
-        if (value < 0 || value > (1L << 30) || (end && *end != '\0')) {
-            diag.error(line, "#line needs a line number");
+        bool named = expanded.size() == 2 && expanded[1].kind == TokenKind::String;
+        if (value < 0 || value > (1L << 30) || (end && *end != '\0') || (expanded.size() > 1 && !named)) {
+            diag.error(line, "#line needs a line number and, optionally, a file name");
             return;
         }
-        lineDelta = static_cast<int>(value) - nextPhysicalLine;
+        std::string path = named ? expanded[1].text.substr(1, expanded[1].text.size() - 2) : currentPath;
+        diag.renumber(nextLine, path, static_cast<int>(value));
     }
 };
 
 }  // namespace
 
-std::vector<Token> preprocess(const std::string& source,
-                              const std::vector<std::pair<std::string, std::string>>& defines,
-                              Diagnostics& diagnostics) {
-    return Preprocessor(diagnostics).run(source, defines);
+std::unique_ptr<TokenStream> preprocess(const std::string& source, const PreprocessOptions& options,
+                                        Diagnostics& diagnostics) {
+    return std::make_unique<Preprocessor>(source, diagnostics, options);
 }
 
 }  // namespace cgc

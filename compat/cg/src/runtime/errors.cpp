@@ -46,6 +46,7 @@ const char* cgGetErrorString(CGerror error) {
     case CG_INVALID_PROGRAM_HANDLE_ERROR: return "Invalid program handle.";
     case CG_INVALID_PARAM_HANDLE_ERROR: return "Invalid parameter handle.";
     case CG_MEMORY_ALLOC_ERROR: return "Memory allocation failed.";
+    case CG_FILE_READ_ERROR: return "The source file could not be read.";
     case CG_INVALID_PARAMETER_TYPE_ERROR: return "The parameter has the wrong type for this operation.";
     case CG_LINK_ERROR: return "The vertex and fragment programs could not be linked.";
     }

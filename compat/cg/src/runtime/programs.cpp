@@ -51,6 +51,13 @@ const char* cgGetLastListing(CGcontext context) {
 
 CGprogram cgCreateProgram(CGcontext context, CGenum programType, const char* program, CGprofile profile,
                           const char* entry, const char** args) {
+    return createProgram(context, programType, program, profile, entry, args, std::string());
+}
+
+}  // extern "C"
+
+CGprogram cgrt::createProgram(CGcontext context, CGenum programType, const char* program, CGprofile profile,
+                              const char* entry, const char** args, const std::string& path) {
     if (!validContext(context)) {
         raise(CG_INVALID_CONTEXT_HANDLE_ERROR);
         return nullptr;
@@ -73,7 +80,10 @@ CGprogram cgCreateProgram(CGcontext context, CGenum programType, const char* pro
     std::string entryName = entry ? entry : "main";
     cgc::CompileOutput out;
     try {
-        out = cgc::compileProgram(program, stage, entryName, options);
+        cgc::SourceInfo info;
+        info.path = path;
+        info.includeSource = includeSourceOf(context);
+        out = cgc::compileProgram(program, stage, entryName, options, info);
     } catch (const std::bad_alloc&) {
         raise(CG_MEMORY_ALLOC_ERROR);
         return nullptr;
@@ -104,6 +114,8 @@ CGprogram cgCreateProgram(CGcontext context, CGenum programType, const char* pro
     for (const auto& param : created->params) state().parameters.insert(param.get());
     return created;
 }
+
+extern "C" {
 
 void cgDestroyProgram(CGprogram program) {
     if (!validProgram(program)) return raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
