@@ -46,6 +46,7 @@ typedef enum {
     CG_NOT_MATRIX_PARAM_ERROR = 9,
     CG_INVALID_ENUMERANT_ERROR = 10,
     CG_NOT_4x4_MATRIX_ERROR = 11,
+    CG_FILE_READ_ERROR = 12,
     CG_MEMORY_ALLOC_ERROR = 15,
     CG_INVALID_CONTEXT_HANDLE_ERROR = 16,
     CG_INVALID_PROGRAM_HANDLE_ERROR = 17,
@@ -105,6 +106,9 @@ typedef enum {
 } CGtype;
 
 typedef void (*CGerrorCallbackFunc)(void);
+/* Asked for an #include the context's own files do not hold; it may add the
+ * file with cgSetCompilerIncludeString or cgSetCompilerIncludeFile. */
+typedef void (*CGIncludeCallbackFunc)(CGcontext context, const char* filename);
 
 CGcontext cgCreateContext(void);
 void cgDestroyContext(CGcontext context);
@@ -120,10 +124,22 @@ const char* cgGetLastListing(CGcontext context);
 
 CGprogram cgCreateProgram(CGcontext context, CGenum programType, const char* program,
                           CGprofile profile, const char* entry, const char** args);
+/* Reads the source from a file; its #include "..." resolve against the
+ * file's folder. A file that cannot be read is CG_FILE_READ_ERROR. */
+CGprogram cgCreateProgramFromFile(CGcontext context, CGenum programType, const char* programFile,
+                                  CGprofile profile, const char* entry, const char** args);
 void cgDestroyProgram(CGprogram program);
 CGbool cgIsProgram(CGprogram program);
 /* CG_PROGRAM_SOURCE, CG_PROGRAM_ENTRY, CG_PROGRAM_PROFILE ("arbfp1"), or
  * CG_COMPILED_PROGRAM (the generated GLSL); "" after an error. */
+
+/* #include looks first among the context's own files (set by name here, a
+ * NULL text removes one), then asks the callback, then searches the disk:
+ * the including file's folder, then each -I folder of the compile. */
+void cgSetCompilerIncludeString(CGcontext context, const char* name, const char* source);
+void cgSetCompilerIncludeFile(CGcontext context, const char* name, const char* filename);
+void cgSetCompilerIncludeCallback(CGcontext context, CGIncludeCallbackFunc func);
+CGIncludeCallbackFunc cgGetCompilerIncludeCallback(CGcontext context);
 const char* cgGetProgramString(CGprogram program, CGenum pname);
 CGprofile cgGetProgramProfile(CGprogram program);
 

@@ -11,20 +11,31 @@
 namespace cgc {
 
 CompileOutput compileProgram(const std::string& source, Stage stage, const std::string& entry,
-                             const std::vector<std::string>& args, const ProfileRules& rules) {
+                             const std::vector<std::string>& args, const SourceInfo& info,
+                             const ProfileRules& rules) {
     CompileOutput out;
     Diagnostics diag;
-    std::vector<std::pair<std::string, std::string>> defines;
-    for (const std::string& a : args) {
-        if (a.compare(0, 2, "-D") != 0 || a.size() < 3) continue;  // other options change nothing here
-        size_t eq = a.find('=');
-        defines.emplace_back(a.substr(2, eq == std::string::npos ? std::string::npos : eq - 2),
-                             eq == std::string::npos ? "1" : a.substr(eq + 1));
+    PreprocessOptions options;
+    options.path = info.path;
+    options.includeSource = info.includeSource;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-I" && i + 1 < args.size()) {
+            options.includeDirs.push_back(args[++i]);
+        } else if (a.compare(0, 2, "-I") == 0 && a.size() > 2) {
+            options.includeDirs.push_back(a.substr(2));
+        } else if (a.compare(0, 2, "-D") == 0 && a.size() > 2) {
+            size_t eq = a.find('=');
+            options.defines.emplace_back(a.substr(2, eq == std::string::npos ? std::string::npos : eq - 2),
+                                         eq == std::string::npos ? "1" : a.substr(eq + 1));
+        }
+        // Other options change nothing here.
     }
     try {
-        std::vector<Token> tokens = preprocess(source, defines, diag);
+        std::vector<Token> tokens = preprocess(source, options, diag);
         if (!diag.hasErrors()) {
             Module module = parse(tokens, diag);
+            tokens = std::vector<Token>();
             checkModule(module, diag);
             EntryInterface interface;
             if (!diag.hasErrors() && analyzeEntry(module, stage, entry, diag, interface, rules)) {

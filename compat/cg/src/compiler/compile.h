@@ -2,6 +2,7 @@
 // parameters out. Needs no OpenGL.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -61,8 +62,20 @@ struct ProfileRules {
     bool vertexTextureFetch = false;  // texture lookups in vertex programs
 };
 
-// args: compiler options; "-DNAME" and "-DNAME=VALUE" define macros.
+// Where #include finds its files beyond the disk: given the name as written,
+// returns true with the text and the path to show in listings. Asked first,
+// before the including file's folder and the -I folders.
+using IncludeSource = std::function<bool(const std::string& name, std::string& path, std::string& text)>;
+
+struct SourceInfo {
+    std::string path;              // the main source's file, "" when given as text
+    IncludeSource includeSource;   // may be empty
+};
+
+// args: compiler options; "-DNAME" and "-DNAME=VALUE" define macros, "-IDIR"
+// and "-I DIR" add a folder that #include searches.
 CompileOutput compileProgram(const std::string& source, Stage stage, const std::string& entry,
-                             const std::vector<std::string>& args, const ProfileRules& rules = ProfileRules());
+                             const std::vector<std::string>& args, const SourceInfo& info = SourceInfo(),
+                             const ProfileRules& rules = ProfileRules());
 
 }  // namespace cgc

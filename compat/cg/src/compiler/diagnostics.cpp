@@ -1,5 +1,7 @@
 #include "compiler/diagnostics.h"
 
+#include <climits>
+
 namespace cgc {
 
 void Diagnostics::error(int line, const std::string& message) {
@@ -20,11 +22,47 @@ void Diagnostics::fatal(int line, const std::string& message) {
     throw CompileAbort{};
 }
 
+int Diagnostics::fileIndex(const std::string& file) {
+    for (size_t i = 0; i < files.size(); ++i)
+        if (files[i] == file) return static_cast<int>(i);
+    files.push_back(file);
+    return static_cast<int>(files.size() - 1);
+}
+
+int Diagnostics::addSource(const std::string& file, int lines) {
+    // Room for the last line and the line a lexer may count past it.
+    if (lines < 0 || lines > INT_MAX / 2 - 2 || nextLocation > INT_MAX / 2 - lines - 2)
+        fatal(0, "the sources are too large");
+    int first = nextLocation;
+    segments[first] = {fileIndex(file), 1};
+    nextLocation += lines + 2;
+    return first;
+}
+
+void Diagnostics::renumber(int location, const std::string& file, int line) {
+    segments[location] = {fileIndex(file), line};
+}
+
+void Diagnostics::resolve(int location, std::string& file, int& line) const {
+    auto it = segments.upper_bound(location);
+    if (it == segments.begin()) {
+        file.clear();
+        line = location;
+        return;
+    }
+    --it;
+    file = files[static_cast<size_t>(it->second.file)];
+    line = it->second.firstLine + (location - it->first);
+}
+
 std::string Diagnostics::listing() const {
     std::string text;
     for (const Diagnostic& d : items) {
+        std::string file;
+        int line = 0;
+        resolve(d.line, file, line);
         if (!text.empty()) text += '\n';
-        text += "(" + std::to_string(d.line) + ") : ";
+        text += file + "(" + std::to_string(line) + ") : ";
         text += d.severity == Severity::Error ? "error: " : "warning: ";
         text += d.message;
     }

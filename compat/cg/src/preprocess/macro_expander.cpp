@@ -2,6 +2,8 @@
 
 #include "preprocess/lexer.h"
 
+#include <iterator>
+
 namespace cgc {
 namespace {
 
@@ -23,23 +25,22 @@ std::string spell(const std::vector<Token>& tokens) {
 
 }  // namespace
 
-void MacroExpander::emit(std::vector<Token>& output, Token token) {
-    if (++produced > maxTokens) diag.fatal(token.line, "macro expansion is too large");
-    output.push_back(std::move(token));
-}
-
-void MacroExpander::expand(const std::vector<Token>& input, std::vector<Token>& output) {
+void MacroExpander::expand(std::vector<Token>& input, std::vector<Token>& output) {
+    if (table.empty()) {
+        output.insert(output.end(), std::make_move_iterator(input.begin()), std::make_move_iterator(input.end()));
+        return;
+    }
     std::set<std::string> active;
     expandRange(input, output, active, 0);
 }
 
-void MacroExpander::expandRange(const std::vector<Token>& input, std::vector<Token>& output,
+void MacroExpander::expandRange(std::vector<Token>& input, std::vector<Token>& output,
                                 std::set<std::string>& active, int depth) {
     for (size_t i = 0; i < input.size(); ++i) {
-        const Token& token = input[i];
+        Token& token = input[i];
         auto found = token.kind == TokenKind::Identifier ? table.find(token.text) : table.end();
         if (found == table.end() || active.count(token.text)) {
-            emit(output, token);
+            output.push_back(std::move(token));
             continue;
         }
         if (depth >= maxDepth) diag.fatal(token.line, "macro expansion is nested too deeply");
@@ -49,7 +50,7 @@ void MacroExpander::expandRange(const std::vector<Token>& input, std::vector<Tok
         if (macro.functionLike) {
             size_t j = i + 1;
             if (j >= input.size() || !input[j].isPunct("(")) {
-                emit(output, token);  // a function-like name without arguments stays
+                output.push_back(std::move(token));  // a function-like name without arguments stays
                 continue;
             }
             if (!collectArguments(input, j, macro, token, args)) continue;
@@ -66,13 +67,13 @@ void MacroExpander::expandRange(const std::vector<Token>& input, std::vector<Tok
     }
 }
 
-bool MacroExpander::collectArguments(const std::vector<Token>& input, size_t& i, const Macro& macro,
+bool MacroExpander::collectArguments(std::vector<Token>& input, size_t& i, const Macro& macro,
                                      const Token& name, std::vector<std::vector<Token>>& args) {
     // i is at "("; on success it is left at the matching ")".
     int level = 0;
     args.emplace_back();
     for (++i; i < input.size(); ++i) {
-        const Token& t = input[i];
+        Token& t = input[i];
         if (t.isPunct("(")) {
             ++level;
         } else if (t.isPunct(")")) {
@@ -82,7 +83,7 @@ bool MacroExpander::collectArguments(const std::vector<Token>& input, size_t& i,
             args.emplace_back();
             continue;
         }
-        args.back().push_back(t);
+        args.back().push_back(std::move(t));
     }
     if (i >= input.size()) {
         diag.error(name.line, "arguments of macro '" + name.text + "' are not closed");
@@ -148,7 +149,8 @@ std::vector<Token> MacroExpander::substitute(const Macro& macro,
                 arg = args[p];
             } else {
                 // Arguments are expanded fully before they are put in place.
-                expandRange(args[p], arg, active, depth + 1);
+                std::vector<Token> copy = args[p];
+                expandRange(copy, arg, active, depth + 1);
             }
             for (size_t a = 0; a < arg.size(); ++a) {
                 Token copy = arg[a];

@@ -22,29 +22,30 @@ struct Macro {
 class MacroExpander {
 public:
     static constexpr int maxDepth = 64;
-    static constexpr size_t maxTokens = 1u << 20;  // produced per compile
+    // Tokens that expansions may produce per compile; the source's own
+    // tokens do not count.
+    static constexpr size_t maxTokens = 1u << 21;
 
     explicit MacroExpander(Diagnostics& diagnostics) : diag(diagnostics) {}
 
     std::map<std::string, Macro>& macros() { return table; }
     bool isDefined(const std::string& name) const { return table.count(name) != 0; }
 
-    // Appends the expansion of input to output.
-    void expand(const std::vector<Token>& input, std::vector<Token>& output);
+    // Appends the expansion of input to output; input's tokens are moved.
+    void expand(std::vector<Token>& input, std::vector<Token>& output);
 
 private:
     Diagnostics& diag;
     std::map<std::string, Macro> table;
     size_t produced = 0;
 
-    void expandRange(const std::vector<Token>& input, std::vector<Token>& output,
+    void expandRange(std::vector<Token>& input, std::vector<Token>& output,
                      std::set<std::string>& active, int depth);
-    bool collectArguments(const std::vector<Token>& input, size_t& i, const Macro& macro,
+    bool collectArguments(std::vector<Token>& input, size_t& i, const Macro& macro,
                           const Token& name, std::vector<std::vector<Token>>& args);
     std::vector<Token> substitute(const Macro& macro, const std::vector<std::vector<Token>>& args,
                                   std::set<std::string>& active, int depth, int line);
     Token paste(const Token& left, const Token& right, int line);
-    void emit(std::vector<Token>& output, Token token);
 };
 
 }  // namespace cgc

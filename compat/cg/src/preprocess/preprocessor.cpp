@@ -1,8 +1,13 @@
 #include "preprocess/preprocessor.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
+#include <iterator>
+#include <set>
 
 #include "preprocess/condition.h"
+#include "preprocess/include_files.h"
 #include "preprocess/lexer.h"
 #include "preprocess/macro_expander.h"
 
@@ -19,47 +24,29 @@ struct Conditional {
 
 class Preprocessor {
 public:
-    Preprocessor(Diagnostics& d) : diag(d), expander(d) {}
+    static constexpr int maxIncludeDepth = 32;
 
-    std::vector<Token> run(const std::string& source,
-                           const std::vector<std::pair<std::string, std::string>>& defines) {
-        for (const auto& [name, value] : defines) {
+    Preprocessor(Diagnostics& d, const PreprocessOptions& o) : diag(d), options(o), expander(d) {}
+
+    std::vector<Token> run(const std::string& source) {
+        for (const auto& [name, value] : options.defines) {
             Macro m;
             m.body = lexSource(value, diag, 0);
             expander.macros()[name] = m;
         }
-        std::vector<Token> tokens = lexSource(source, diag);
-        std::vector<Token> pending;
-        size_t i = 0;
-        while (i < tokens.size()) {
-            if (tokens[i].isPunct("#") && tokens[i].startsLine) {
-                flush(pending);
-                size_t end = i + 1;
-                while (end < tokens.size() && !tokens[end].startsLine) ++end;
-                std::vector<Token> line(tokens.begin() + static_cast<long>(i) + 1,
-                                        tokens.begin() + static_cast<long>(end));
-                directive(tokens[i], line, tokens[end - 1].line + 1);
-                i = end;
-                continue;
-            }
-            if (active()) {
-                Token t = tokens[i];
-                t.line += lineDelta;
-                pending.push_back(t);
-            }
-            ++i;
-        }
-        flush(pending);
-        if (!stack.empty()) diag.error(stack.back().line, "#if is not closed by #endif");
+        file(source, options.path, 0);
         return std::move(output);
     }
 
 private:
     Diagnostics& diag;
+    const PreprocessOptions& options;
     MacroExpander expander;
     std::vector<Conditional> stack;
     std::vector<Token> output;
-    int lineDelta = 0;  // set by #line
+    std::set<std::string> once;  // files that said #pragma once
+    std::string currentPath;
+    int currentDepth = 0;
 
     bool active() const { return stack.empty() || stack.back().active; }
 
@@ -68,10 +55,44 @@ private:
         pending.clear();
     }
 
-    // nextLine is the physical line of the token after the directive.
-    void directive(const Token& hash, std::vector<Token> args, int nextLine) {
-        int line = hash.line + lineDelta;
-        for (Token& t : args) t.line += lineDelta;
+    void file(const std::string& text, const std::string& path, int depth) {
+        int lines = static_cast<int>(std::min<size_t>(std::count(text.begin(), text.end(), '\n'), INT_MAX / 2));
+        int first = diag.addSource(path, lines);
+        std::vector<Token> tokens = lexSource(text, diag, first);
+        std::string outerPath = currentPath;
+        int outerDepth = currentDepth;
+        currentPath = path;
+        currentDepth = depth;
+        size_t outerConditionals = stack.size();
+        std::vector<Token> pending;
+        size_t i = 0;
+        while (i < tokens.size()) {
+            if (tokens[i].isPunct("#") && tokens[i].startsLine) {
+                flush(pending);
+                size_t end = i + 1;
+                while (end < tokens.size() && !tokens[end].startsLine) ++end;
+                std::vector<Token> line(std::make_move_iterator(tokens.begin() + static_cast<long>(i) + 1),
+                                        std::make_move_iterator(tokens.begin() + static_cast<long>(end)));
+                int nextLine = (end > i + 1 ? line.back().line : tokens[i].line) + 1;
+                directive(tokens[i], line, nextLine);
+                i = end;
+                continue;
+            }
+            if (active()) pending.push_back(std::move(tokens[i]));
+            ++i;
+        }
+        flush(pending);
+        if (stack.size() > outerConditionals) {
+            diag.error(stack.back().line, "#if is not closed by #endif");
+            stack.resize(outerConditionals);
+        }
+        currentPath = outerPath;
+        currentDepth = outerDepth;
+    }
+
+    // nextLine is the location of the line after the directive.
+    void directive(const Token& hash, std::vector<Token>& args, int nextLine) {
+        int line = hash.line;
         if (args.empty()) return;  // the null directive
         const Token& name = args[0];
         std::vector<Token> rest(args.begin() + 1, args.end());
@@ -108,10 +129,44 @@ private:
         else if (d == "undef") undef(rest, line);
         else if (d == "error") diag.error(line, "#error " + spell(rest));
         else if (d == "line") lineDirective(rest, line, nextLine);
-        else if (d == "pragma" || d == "warning") {
-            if (d == "warning") diag.warning(line, "#warning " + spell(rest));
-        } else if (d == "include") diag.error(line, "#include is not supported: pass the whole source");
+        else if (d == "include") include(rest, line);
+        else if (d == "pragma") {
+            if (rest.size() == 1 && rest[0].isIdent("once")) once.insert(currentPath);
+        } else if (d == "warning") diag.warning(line, "#warning " + spell(rest));
         else diag.error(line, "unknown directive '#" + d + "'");
+    }
+
+    void include(const std::vector<Token>& rest, int line) {
+        std::vector<Token> expanded;
+        const std::vector<Token>* words = &rest;
+        if (!rest.empty() && rest[0].kind == TokenKind::Identifier) {  // #include MACRO
+            std::vector<Token> copy = rest;
+            expander.expand(copy, expanded);
+            words = &expanded;
+        }
+        std::string name;
+        bool quoted = false;
+        if (words->size() == 1 && (*words)[0].kind == TokenKind::String) {
+            const std::string& s = (*words)[0].text;
+            name = s.substr(1, s.size() - 2);
+            quoted = true;
+        } else if (words->size() >= 3 && (*words)[0].isPunct("<") && words->back().isPunct(">")) {
+            for (size_t i = 1; i + 1 < words->size(); ++i) name += (*words)[i].text;
+        } else {
+            diag.error(line, "#include needs a file name in quotes or angle brackets");
+            return;
+        }
+        if (currentDepth + 1 > maxIncludeDepth) {
+            diag.fatal(line, "#include is nested more than " + std::to_string(maxIncludeDepth) +
+                                 " deep: does '" + name + "' include itself?");
+        }
+        std::string path, text;
+        if (!findInclude(name, quoted, currentPath, options.includeDirs, options.includeSource, path, text)) {
+            diag.error(line, "cannot open include file '" + name + "'");
+            return;
+        }
+        if (once.count(path)) return;
+        file(text, path, currentDepth + 1);
     }
 
     static std::string spell(const std::vector<Token>& tokens) {
@@ -222,27 +277,28 @@ private:
         expander.macros().erase(rest[0].text);
     }
 
-    void lineDirective(const std::vector<Token>& rest, int line, int nextPhysicalLine) {
-        std::vector<Token> expanded;
-        expander.expand(rest, expanded);
+    void lineDirective(const std::vector<Token>& rest, int line, int nextLine) {
+        std::vector<Token> expanded, copy = rest;
+        expander.expand(copy, expanded);
         char* end = nullptr;
         long value = expanded.empty() || expanded[0].kind != TokenKind::Number
                          ? -1
                          : std::strtol(expanded[0].text.c_str(), &end, 10);
-        if (value < 0 || value > (1L << 30) || (end && *end != '\0')) {
-            diag.error(line, "#line needs a line number");
+        bool named = expanded.size() == 2 && expanded[1].kind == TokenKind::String;
+        if (value < 0 || value > (1L << 30) || (end && *end != '\0') || (expanded.size() > 1 && !named)) {
+            diag.error(line, "#line needs a line number and, optionally, a file name");
             return;
         }
-        lineDelta = static_cast<int>(value) - nextPhysicalLine;
+        std::string path = named ? expanded[1].text.substr(1, expanded[1].text.size() - 2) : currentPath;
+        diag.renumber(nextLine, path, static_cast<int>(value));
     }
 };
 
 }  // namespace
 
-std::vector<Token> preprocess(const std::string& source,
-                              const std::vector<std::pair<std::string, std::string>>& defines,
+std::vector<Token> preprocess(const std::string& source, const PreprocessOptions& options,
                               Diagnostics& diagnostics) {
-    return Preprocessor(diagnostics).run(source, defines);
+    return Preprocessor(diagnostics, options).run(source);
 }
 
 }  // namespace cgc

@@ -1,19 +1,25 @@
-// The preprocessor: directives, conditional sections and macro expansion.
-// Lines in the result follow #line.
+// The preprocessor: directives, #include, conditional sections and macro
+// expansion. Token lines are locations (see Diagnostics).
 #pragma once
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "compiler/compile.h"
 #include "compiler/diagnostics.h"
 #include "compiler/token.h"
 
 namespace cgc {
 
-// defines are (name, value) pairs set before the first line, as -D does.
-std::vector<Token> preprocess(const std::string& source,
-                              const std::vector<std::pair<std::string, std::string>>& defines,
+struct PreprocessOptions {
+    std::string path;                      // the main source's file, "" when given as text
+    std::vector<std::string> includeDirs;  // -I, searched in order
+    std::vector<std::pair<std::string, std::string>> defines;  // -D, set before the first line
+    IncludeSource includeSource;           // asked before the disk
+};
+
+std::vector<Token> preprocess(const std::string& source, const PreprocessOptions& options,
                               Diagnostics& diagnostics);
 
 }  // namespace cgc

@@ -47,6 +47,7 @@ const char* cgGetErrorString(CGerror error) {
     case CG_INVALID_PARAM_HANDLE_ERROR: return "Invalid parameter handle.";
     case CG_NOT_4x4_MATRIX_ERROR: return "The parameter must be a 4x4 matrix.";
     case CG_MEMORY_ALLOC_ERROR: return "Memory allocation failed.";
+    case CG_FILE_READ_ERROR: return "The source file could not be read.";
     case CG_INVALID_DIMENSION_ERROR: return "The array dimension is not valid.";
     case CG_ARRAY_PARAM_ERROR: return "The parameter is an array, or must be one, for this operation.";
     case CG_OUT_OF_ARRAY_BOUNDS_ERROR: return "The index is outside the bounds of the array.";

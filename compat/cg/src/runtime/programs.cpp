@@ -85,6 +85,13 @@ CGbool cgIsProgram(CGprogram program) { return validProgram(program) ? CG_TRUE :
 
 CGprogram cgCreateProgram(CGcontext context, CGenum programType, const char* program, CGprofile profile,
                           const char* entry, const char** args) {
+    return createProgram(context, programType, program, profile, entry, args, std::string());
+}
+
+}  // extern "C"
+
+CGprogram cgrt::createProgram(CGcontext context, CGenum programType, const char* program, CGprofile profile,
+                              const char* entry, const char** args, const std::string& path) {
     if (!validContext(context)) {
         raise(CG_INVALID_CONTEXT_HANDLE_ERROR);
         return nullptr;
@@ -93,8 +100,8 @@ CGprogram cgCreateProgram(CGcontext context, CGenum programType, const char* pro
         raise(CG_INVALID_ENUMERANT_ERROR);
         return nullptr;
     }
-    const ProfileInfo* info = findProfile(profile);
-    if (!info) {
+    const ProfileInfo* profileInfo = findProfile(profile);
+    if (!profileInfo) {
         raise(CG_INVALID_PROFILE_ERROR);
         return nullptr;
     }
@@ -104,11 +111,14 @@ CGprogram cgCreateProgram(CGcontext context, CGenum programType, const char* pro
     }
     std::vector<std::string> options;
     for (const char** a = args; a && *a; ++a) options.emplace_back(*a);
-    cgc::Stage stage = info->stage;
+    cgc::Stage stage = profileInfo->stage;
     std::string entryName = entry ? entry : "main";
     cgc::CompileOutput out;
     try {
-        out = cgc::compileProgram(program, stage, entryName, options, info->rules);
+        cgc::SourceInfo info;
+        info.path = path;
+        info.includeSource = includeSourceOf(context);
+        out = cgc::compileProgram(program, stage, entryName, options, info, profileInfo->rules);
     } catch (const std::bad_alloc&) {
         raise(CG_MEMORY_ALLOC_ERROR);
         return nullptr;
@@ -134,6 +144,8 @@ CGprogram cgCreateProgram(CGcontext context, CGenum programType, const char* pro
     for (const auto& param : created->params) state().parameters.insert(param.get());
     return created;
 }
+
+extern "C" {
 
 void cgDestroyProgram(CGprogram program) {
     if (!validProgram(program)) return raise(CG_INVALID_PROGRAM_HANDLE_ERROR);

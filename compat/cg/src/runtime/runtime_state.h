@@ -17,6 +17,8 @@ struct _CGcontext {
     std::vector<std::unique_ptr<_CGprogram>> programs;
     std::string listing;
     bool hasListing = false;
+    std::map<std::string, std::string> includeTexts;  // name -> source, for #include
+    CGIncludeCallbackFunc includeCallback = nullptr;
 };
 
 struct _CGparameter {
@@ -78,6 +80,12 @@ void raise(CGerror error);
 bool validContext(CGcontext c);
 bool validProgram(CGprogram p);
 bool validParameter(CGparameter p);
+
+// Compiles and registers a program; path is the source's file, "" for text.
+CGprogram createProgram(CGcontext context, CGenum programType, const char* program, CGprofile profile,
+                        const char* entry, const char** args, const std::string& path);
+// What #include finds among the context's own files and through its callback.
+cgc::IncludeSource includeSourceOf(CGcontext context);
 
 // Re-evaluates which pair is in use after a bind or a profile change:
 // links it on first use, makes it current and sends stale values.
