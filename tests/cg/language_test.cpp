@@ -57,7 +57,8 @@ TEST(CgLanguage, InitializersOverloadsAndOutParameters) {
     EXPECT_TRUE(contains(fragment("float4 main(): COLOR { float2 v = {1, 2, 3}; return 1; }").listing, "float2 needs 2 values, 3 given"));
     EXPECT_TRUE(contains(fragment("void f(out float x) { x = 1; }\nfloat4 main(): COLOR { f(2); return 1; }").listing,
                          "(2) : error: no function 'f' takes (int)"));
-    EXPECT_TRUE(contains(fragment("float4 c; float4 main(): COLOR { c = 1; return c; }").listing, "cannot assign to uniform 'c'"));
+    // A uniform changed inside the program is a copy of its own (see CgGaps).
+    EXPECT_TRUE(fragment("float4 c; float4 main(): COLOR { c = 1; return c; }").ok);
     EXPECT_TRUE(contains(fragment("float4 k = k2; float4 main(): COLOR { return 1; }").listing, "'k2' is not declared"));
     EXPECT_TRUE(contains(fragment("float4 u = float4(1, 2, 3, sin(1)); float4 main(): COLOR { return u; }").listing,
                          "the initial value of uniform 'u' must be a constant"));

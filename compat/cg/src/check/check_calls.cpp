@@ -69,6 +69,9 @@ void Checker::checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidate
                                             "' is out and needs a variable");
             return;
         }
+        if (p.isOut) markWritten(*e.args[i]);
+        if (!p.isIn) continue;
+        if (!p.isOut) warnTruncation(*e.args[i], p.type);
         if (!p.isOut) e.args[i] = convertTo(std::move(e.args[i]), p.type);
     }
     e.function = best;
@@ -199,22 +202,121 @@ void Checker::checkBuiltinCall(Expr& e) {
         if (current && !current->discardLine) current->discardLine = e.line;
         e.type = Type::voidType();
         return;
-    case BuiltinKind::Texture: {
-        if (!arity(2)) return;
-        const Type& s = e.args[0]->type;
-        if (!(s == Type::scalar(b.sampler))) {
-            diag.error(e.line, "'" + name + "' needs a " + typeName(Type::scalar(b.sampler)) + ", not " + typeName(s));
+    case BuiltinKind::Determinant:
+        if (!arity(1)) return;
+        if (!e.args[0]->type.isMatrix() || e.args[0]->type.rows != e.args[0]->type.cols) {
+            diag.error(e.line, "'determinant' takes a square matrix");
             return;
         }
-        const Type& coord = e.args[1]->type;
-        int size = b.altCoordSize && coord.isVector() && coord.cols == b.altCoordSize ? b.altCoordSize : b.coordSize;
-        e.args[1] = convertOrReport(std::move(e.args[1]), Type::vector(BaseType::Float, size), "as texture coordinate");
-        if (e.args[1]->type.isError()) return;
-        if (current && !current->textureLine) current->textureLine = e.line;
-        e.type = Type::vector(BaseType::Float, 4);
+        e.type = Type::scalar(BaseType::Float);
+        return;
+    case BuiltinKind::Classify:
+        if (!arity(1) || !numeric(false) || !common(0, 1, t)) return;
+        e.type = t.withBase(BaseType::Bool);
+        return;
+    case BuiltinKind::Modf:
+    case BuiltinKind::Sincos: {
+        size_t n = b.kind == BuiltinKind::Sincos ? 3 : 2;
+        if (!arity(n) || !numeric(false) || !common(0, 1, t)) return;
+        for (size_t i = 1; i < n; ++i) {
+            Expr& out = *e.args[i];
+            if (!out.lvalue || !(out.type == t)) {
+                diag.error(out.line, "argument " + std::to_string(i + 1) + " of '" + name + "' is out and needs a " +
+                                         typeName(t) + " variable");
+                return;
+            }
+            markWritten(out);
+        }
+        e.type = b.kind == BuiltinKind::Sincos ? Type::voidType() : t;
         return;
     }
+    case BuiltinKind::Ldexp:
+        if (!arity(2) || !numeric(false) || !common(0, 2, t)) return;
+        e.type = t;
+        return;
+    case BuiltinKind::Lit:
+        if (!arity(3) || !numeric(false)) return;
+        for (ExprPtr& a : e.args) {
+            a = convertOrReport(std::move(a), Type::scalar(BaseType::Float), "for 'lit'");
+            if (a->type.isError()) return;
+        }
+        e.type = Type::vector(BaseType::Float, 4);
+        return;
+    case BuiltinKind::Refract:
+        if (!arity(3) || !numeric(false) || !common(0, 2, t)) return;
+        if (!t.isVector()) {
+            diag.error(e.line, "'refract' takes vectors");
+            return;
+        }
+        e.args[2] = convertOrReport(std::move(e.args[2]), Type::scalar(BaseType::Float), "as the index ratio of 'refract'");
+        if (e.args[2]->type.isError()) return;
+        e.type = t;
+        return;
+    case BuiltinKind::Texture: checkTextureCall(e, b); return;
     }
+}
+
+void Checker::checkTextureCall(Expr& e, const Builtin& b) {
+    const std::string& name = e.text;
+    size_t n = e.args.size();
+    if (n != 2 && n != 4) {
+        diag.error(e.line, "'" + name + "' takes 2 or 4 arguments, " + std::to_string(n) + " given");
+        return;
+    }
+    const Type& s = e.args[0]->type;
+    if (!(s == Type::scalar(b.sampler))) {
+        diag.error(e.line, "'" + name + "' needs a " + typeName(Type::scalar(b.sampler)) + ", not " + typeName(s));
+        return;
+    }
+    // A coordinate one longer than the lookup needs carries a depth to
+    // compare with (not for 3D and cube maps).
+    bool compares = b.sampler != BaseType::Sampler3D && b.sampler != BaseType::SamplerCube;
+    int size = b.dims, shadowSize = compares ? b.dims + 1 : 0;
+    BaseType coordBase = BaseType::Float;
+    Type result = Type::vector(BaseType::Float, 4);
+    switch (b.form) {
+    case TextureForm::Plain: break;
+    case TextureForm::Proj:
+        size = b.dims + 1;
+        shadowSize = compares ? b.dims + 2 : 0;
+        if (b.sampler == BaseType::Sampler1D && n == 2 && e.args[1]->type.isVector() && e.args[1]->type.cols == 4)
+            size = 4;  // the four-component form GLSL also takes: q in w
+        break;
+    case TextureForm::Lod:
+    case TextureForm::Bias: size = 4; shadowSize = 0; break;
+    case TextureForm::Size:
+        size = 1;
+        shadowSize = 0;
+        coordBase = BaseType::Int;
+        result = Type::vector(BaseType::Int, 3);
+        break;
+    case TextureForm::Fetch: size = 4; shadowSize = 0; coordBase = BaseType::Int; break;
+    }
+    if (n == 4 && b.form != TextureForm::Plain) {
+        diag.error(e.line, "'" + name + "' takes 2 arguments, 4 given");
+        return;
+    }
+    const Type& coord = e.args[1]->type;
+    if (shadowSize && coord.isVector() && coord.cols == shadowSize) size = shadowSize;
+    e.args[1] = convertOrReport(std::move(e.args[1]), Type::vector(coordBase, size),
+                                b.form == TextureForm::Size ? "as level of detail" : "as texture coordinate");
+    if (e.args[1]->type.isError()) return;
+    if (n == 4) {
+        // Explicit derivatives of the coordinates along x and y.
+        int derivativeSize = b.sampler == BaseType::SamplerCube ? 3 : b.dims;
+        for (size_t i = 2; i < 4; ++i) {
+            e.args[i] = convertOrReport(std::move(e.args[i]), Type::vector(BaseType::Float, derivativeSize), "as derivative");
+            if (e.args[i]->type.isError()) return;
+        }
+    }
+    if (current) {
+        if (!current->textureLine) current->textureLine = e.line;
+        if ((b.form == TextureForm::Size || b.form == TextureForm::Fetch) && !current->unavailableLine) {
+            current->unavailableLine = e.line;
+            current->unavailableName = name;
+        }
+    }
+    e.type = result;
 }
 
 }  // namespace cgc

@@ -35,7 +35,20 @@ ExprPtr Checker::convertOrReport(ExprPtr e, const Type& to, const char* context)
         e->type = Type::error();
         return e;
     }
+    warnTruncation(*e, to);
     return convertTo(std::move(e), to);
+}
+
+void Checker::warnTruncation(const Expr& e, const Type& to) {
+    if (isTruncation(e.type, to))
+        diag.warning(e.line, "implicit truncation of " + typeName(e.type) + " to " + typeName(to));
+}
+
+void Checker::markWritten(Expr& target) {
+    Expr* root = &target;
+    while ((root->kind == ExprKind::Member || root->kind == ExprKind::Index) && !root->args.empty())
+        root = root->args[0].get();
+    if (root->kind == ExprKind::Name && root->var) root->var->written = true;
 }
 
 ExprPtr Checker::checkAs(ExprPtr e, const Type& to, const char* context) {
@@ -90,23 +103,25 @@ void Checker::checkName(Expr& e) {
     }
     e.var = v;
     e.type = v->type;
-    e.lvalue = !v->isConst && !(v->isGlobal && v->isUniform);
+    // A uniform may be changed too: the program then works on its own copy.
+    e.lvalue = !v->isConst;
 }
 
 void Checker::checkUnary(Expr& e) {
     Expr& a = *e.args[0];
     e.type = Type::error();
     if (a.type.isError()) return;
-    const std::string& op = e.text;
-    if (op == "~") {
+    const char* op = spelling(e.op);
+    if (e.op == Op::BitNot) {
         diag.error(e.line, "bitwise operators are not supported");
         return;
     }
     if (!a.type.isNumeric()) {
-        diag.error(e.line, "operator '" + op + "' needs a number, not " + typeName(a.type));
+        diag.error(e.line, std::string("operator '") + op + "' needs a number, not " + typeName(a.type));
         return;
     }
-    if (op == "!") {
+    switch (e.op) {
+    case Op::Not:
         if (a.type.isMatrix()) {
             diag.error(e.line, "operator '!' does not take matrices");
             return;
@@ -114,53 +129,63 @@ void Checker::checkUnary(Expr& e) {
         e.type = a.type.withBase(BaseType::Bool);
         e.args[0] = convertTo(std::move(e.args[0]), e.type);
         return;
-    }
-    if (op == "++" || op == "--") {
+    case Op::PreIncrement:
+    case Op::PreDecrement:
+    case Op::PostIncrement:
+    case Op::PostDecrement:
         if (!a.lvalue) {
-            diag.error(e.line, "operator '" + op + "' needs a variable it can change");
+            diag.error(e.line, std::string("operator '") + op + "' needs a variable it can change");
             return;
         }
         if (a.type.base == BaseType::Bool) {
-            diag.error(e.line, "operator '" + op + "' does not take bool");
+            diag.error(e.line, std::string("operator '") + op + "' does not take bool");
             return;
         }
+        markWritten(a);
         e.type = a.type;
         return;
+    default:
+        // Unary minus and plus; a negated bool counts as an int.
+        e.type = a.type.base == BaseType::Bool ? a.type.withBase(BaseType::Int) : a.type;
+        e.args[0] = convertTo(std::move(e.args[0]), e.type);
+        return;
     }
-    // Unary minus and plus; a negated bool counts as an int.
-    e.type = a.type.base == BaseType::Bool ? a.type.withBase(BaseType::Int) : a.type;
-    e.args[0] = convertTo(std::move(e.args[0]), e.type);
 }
 
 void Checker::checkBinary(Expr& e) {
     e.type = Type::error();
     if (anyError(e)) return;
-    const std::string& op = e.text;
+    const char* op = spelling(e.op);
     const Type& a = e.args[0]->type;
     const Type& b = e.args[1]->type;
-    if (op == "&" || op == "|" || op == "^" || op == "<<" || op == ">>") {
-        diag.error(e.line, "bitwise operators are not supported");
+    if (e.op == Op::Comma) {
+        e.type = b;
         return;
     }
-    if (op == "&&" || op == "||") {
-        if (!a.isScalar() || !b.isScalar()) {
-            diag.error(e.line, "operator '" + op + "' takes scalars only");
-            return;
-        }
-        e.args[0] = convertTo(std::move(e.args[0]), Type::scalar(BaseType::Bool));
-        e.args[1] = convertTo(std::move(e.args[1]), Type::scalar(BaseType::Bool));
-        e.type = Type::scalar(BaseType::Bool);
+    if (isBitwise(e.op)) {
+        diag.error(e.line, "bitwise operators are not supported");
         return;
     }
     Type common;
     bool truncated = false;
+    if (isLogical(e.op)) {
+        // Component by component on vectors, as the comparisons are.
+        if (!a.isNumeric() || !b.isNumeric() || a.isMatrix() || b.isMatrix() ||
+            !commonType(a, b, common, truncated) || truncated) {
+            diag.error(e.line, std::string("operator '") + op + "' cannot combine " + typeName(a) + " and " + typeName(b));
+            return;
+        }
+        common = common.withBase(BaseType::Bool);
+        for (ExprPtr& arg : e.args) arg = convertTo(std::move(arg), common);
+        e.type = common;
+        return;
+    }
     if (!commonType(a, b, common, truncated)) {
-        diag.error(e.line, "operator '" + op + "' cannot combine " + typeName(a) + " and " + typeName(b));
+        diag.error(e.line, std::string("operator '") + op + "' cannot combine " + typeName(a) + " and " + typeName(b));
         return;
     }
     if (truncated) diag.warning(e.line, "the longer vector is cut to " + typeName(common));
-    bool comparison = op == "==" || op == "!=" || op == "<" || op == ">" || op == "<=" || op == ">=";
-    if (comparison) {
+    if (isComparison(e.op)) {
         if (common.isMatrix()) {
             diag.error(e.line, "matrices cannot be compared");
             return;
@@ -172,7 +197,7 @@ void Checker::checkBinary(Expr& e) {
     }
     // Arithmetic on bool operands counts in int.
     if (common.base == BaseType::Bool) common = common.withBase(BaseType::Int);
-    if (op == "%" && common.base == BaseType::Int && !common.isScalar()) {
+    if (e.op == Op::Modulo && common.base == BaseType::Int && !common.isScalar()) {
         diag.error(e.line, "operator '%' on integer vectors is not supported");
         return;
     }
@@ -189,26 +214,25 @@ void Checker::checkAssign(Expr& e) {
     if (anyError(e)) return;
     Expr& left = *e.args[0];
     if (!left.lvalue) {
-        std::string what = left.var && left.var->isConst ? "const '" + left.var->name + "'"
-                           : left.var && left.var->isUniform ? "uniform '" + left.var->name + "'"
-                                                             : std::string("this expression");
+        std::string what = left.var && left.var->isConst ? "const '" + left.var->name + "'" : std::string("this expression");
         diag.error(e.line, "cannot assign to " + what);
         return;
     }
-    const std::string& op = e.text;
-    if (op == "&=" || op == "|=" || op == "^=" || op == "<<=" || op == ">>=") {
+    const char* op = spelling(e.op);
+    if (isBitwise(e.op)) {
         diag.error(e.line, "bitwise operators are not supported");
         return;
     }
     Type target = left.type;
-    if (op != "=" && !target.isNumeric()) {
-        diag.error(e.line, "operator '" + op + "' needs a number, not " + typeName(target));
+    if (e.op != Op::Assign && !target.isNumeric()) {
+        diag.error(e.line, std::string("operator '") + op + "' needs a number, not " + typeName(target));
         return;
     }
-    if (op == "%=" && target.base == BaseType::Int && !target.isScalar()) {
+    if (e.op == Op::ModuloAssign && target.base == BaseType::Int && !target.isScalar()) {
         diag.error(e.line, "operator '%=' on integer vectors is not supported");
         return;
     }
+    markWritten(left);
     e.args[1] = convertOrReport(std::move(e.args[1]), target, "in the assignment");
     e.type = e.args[1]->type.isError() ? Type::error() : target;
 }
@@ -216,11 +240,11 @@ void Checker::checkAssign(Expr& e) {
 void Checker::checkTernary(Expr& e) {
     e.type = Type::error();
     if (anyError(e)) return;
-    if (!e.args[0]->type.isScalar()) {
-        diag.error(e.line, "the condition of '?:' must be a scalar; vector conditions are not supported");
+    const Type& c = e.args[0]->type;
+    if (!c.isScalar() && !c.isVector()) {
+        diag.error(e.line, "the condition of '?:' must be a scalar or a vector, not " + typeName(c));
         return;
     }
-    e.args[0] = convertTo(std::move(e.args[0]), Type::scalar(BaseType::Bool));
     const Type& a = e.args[1]->type;
     const Type& b = e.args[2]->type;
     Type common = a;
@@ -233,6 +257,16 @@ void Checker::checkTernary(Expr& e) {
         diag.error(e.line, "'?:' cannot choose between samplers");
         return;
     }
+    if (c.isVector()) {
+        // Chooses component by component: both sides take the condition's size.
+        if (common.isScalar()) common = Type::vector(common.base, c.cols);
+        if (!common.isVector() || common.cols != c.cols) {
+            diag.error(e.line, "a " + typeName(c) + " condition cannot choose between " + typeName(a) + " and " +
+                                   typeName(b));
+            return;
+        }
+    }
+    e.args[0] = convertTo(std::move(e.args[0]), c.withBase(BaseType::Bool));
     e.args[1] = convertTo(std::move(e.args[1]), common);
     e.args[2] = convertTo(std::move(e.args[2]), common);
     e.type = common;

@@ -11,6 +11,8 @@
 
 namespace cgc {
 
+struct Builtin;
+
 class Checker {
 public:
     Checker(Module& m, Diagnostics& d) : module(m), diag(d) {}
@@ -24,6 +26,10 @@ public:
     ExprPtr checkInitializer(ExprPtr e, const Type& to);
     ExprPtr convertOrReport(ExprPtr e, const Type& to, const char* context);
     ExprPtr toCondition(ExprPtr e, const char* context);
+    // Warns when converting e to `to` drops components.
+    void warnTruncation(const Expr& e, const Type& to);
+    // Notes that the variable under target (through members and indices) is changed.
+    void markWritten(Expr& target);
 
     void checkName(Expr& e);
     void checkUnary(Expr& e);
@@ -37,6 +43,7 @@ public:
     void checkCall(Expr& e);
     void checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates);
     void checkBuiltinCall(Expr& e);
+    void checkTextureCall(Expr& e, const Builtin& b);
     void flattenInitList(ExprPtr e, std::vector<ExprPtr>& out, int& count);
 
     // Statements.

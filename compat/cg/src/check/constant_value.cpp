@@ -10,10 +10,10 @@ bool constantValue(const Expr& e, std::vector<float>& out) {
     case ExprKind::BoolLiteral: out.push_back(static_cast<float>(e.intValue)); return true;
     case ExprKind::FloatLiteral: out.push_back(static_cast<float>(e.floatValue)); return true;
     case ExprKind::Unary: {
-        if (e.text != "-" && e.text != "+") return false;
+        if (e.op != Op::Negate && e.op != Op::Plus) return false;
         size_t start = out.size();
         if (!constantValue(*e.args[0], out)) return false;
-        if (e.text == "-")
+        if (e.op == Op::Negate)
             for (size_t i = start; i < out.size(); ++i) out[i] = -out[i];
         return true;
     }

@@ -17,10 +17,16 @@ int conversionCost(const Type& from, const Type& to) {
     if (from.shape == to.shape && from.rows == to.rows && from.cols == to.cols) return baseCost;
     if (from.shape == Shape::Scalar) return 2 + baseCost;
     if (from.shape == Shape::Vector && to.shape == Shape::Vector && to.cols < from.cols) return 3 + baseCost;
+    if (from.shape == Shape::Vector && to.shape == Shape::Scalar) return 4 + baseCost;
     if (from.shape == Shape::Matrix && to.shape == Shape::Matrix && to.rows <= from.rows &&
         to.cols <= from.cols)
         return 3;
     return -1;
+}
+
+bool isTruncation(const Type& from, const Type& to) {
+    if (!from.isNumeric() || !to.isNumeric() || from.isScalar()) return false;
+    return to.components() < from.components();
 }
 
 bool castAllowed(const Type& from, const Type& to) {

@@ -11,6 +11,8 @@ namespace cgc {
 // Cost of converting implicitly from -> to: 0 when equal, larger for base
 // changes, smearing and truncation, -1 when not allowed.
 int conversionCost(const Type& from, const Type& to);
+// Whether the implicit conversion from -> to drops components.
+bool isTruncation(const Type& from, const Type& to);
 // What a cast (type)x allows beyond the implicit conversions.
 bool castAllowed(const Type& from, const Type& to);
 // Wraps e in a conversion to `to` when its type differs.

@@ -76,6 +76,8 @@ private:
     }
 
     void stageChecks(const FunctionDecl& f) {
+        if (f.unavailableLine)
+            diag.error(f.unavailableLine, "'" + f.unavailableName + "' is not available in the arbvp1 and arbfp1 profiles");
         if (stage == Stage::Fragment) return;
         if (f.discardLine) diag.error(f.discardLine, "'discard' and 'clip' are only available in fragment programs");
         if (f.textureLine && !rules.vertexTextureFetch)
@@ -129,11 +131,17 @@ private:
 
     // Flattens a varying into leaves with their semantics.
     void varying(const std::string& what, const std::string& access, const Type& type, const std::string& semantic,
-                 bool output, int line, std::vector<VaryingLeaf>& into) {
+                 bool output, int line, std::vector<VaryingLeaf>& into, bool member = false) {
         if (type.isStruct()) {
             for (const StructMember& m : type.structInfo->members)
                 varying(what + "." + m.name, access + "." + glslIdentifier(NameKind::Member, m.name, stage), m.type,
-                        m.semantic, output, m.line ? m.line : line, into);
+                        m.semantic, output, m.line ? m.line : line, into, true);
+            return;
+        }
+        if (member && semantic.empty()) {
+            // A member without a semantic is bound to nothing: an input reads
+            // as zero, an output goes nowhere.
+            if (!output && (type.isScalar() || type.isVector())) into.push_back({access, type, "", 0});
             return;
         }
         if (type.isArray() || !(type.isScalar() || type.isVector())) {

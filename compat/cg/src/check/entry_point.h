@@ -15,7 +15,7 @@ namespace cgc {
 struct VaryingLeaf {
     std::string access;  // GLSL path below the variable: "", ".m_pos"
     Type type;
-    std::string glsl;    // the fixed-function variable
+    std::string glsl;    // the fixed-function variable; "" for none (reads as zero)
     int size = 4;
 };
 

@@ -32,10 +32,10 @@ CompileOutput compileProgram(const std::string& source, Stage stage, const std::
         // Other options change nothing here.
     }
     try {
-        std::vector<Token> tokens = preprocess(source, options, diag);
+        std::unique_ptr<TokenStream> tokens = preprocess(source, options, diag);
+        Module module = parse(*tokens, diag);
+        tokens.reset();
         if (!diag.hasErrors()) {
-            Module module = parse(tokens, diag);
-            tokens = std::vector<Token>();
             checkModule(module, diag);
             EntryInterface interface;
             if (!diag.hasErrors() && analyzeEntry(module, stage, entry, diag, interface, rules)) {

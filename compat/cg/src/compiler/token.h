@@ -21,7 +21,8 @@ struct Token {
     bool startsLine = false;   // first token of a logical source line
     bool spaceBefore = false;  // whitespace precedes it (for #error text)
 
-    bool is(TokenKind k, const char* t) const { return kind == k && text == t; }
+    // The first character decides most comparisons without a full compare.
+    bool is(TokenKind k, const char* t) const { return kind == k && !text.empty() && text[0] == t[0] && text == t; }
     bool isPunct(const char* t) const { return is(TokenKind::Punct, t); }
     bool isIdent(const char* t) const { return is(TokenKind::Identifier, t); }
 };

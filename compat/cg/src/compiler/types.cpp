@@ -1,5 +1,7 @@
 #include "compiler/types.h"
 
+#include <unordered_map>
+
 namespace cgc {
 
 bool operator==(const Type& a, const Type& b) {
@@ -35,50 +37,50 @@ std::string typeName(const Type& type) {
     return name;
 }
 
-bool builtinTypeFromName(const std::string& name, Type& type, bool& unsupportedMatrix) {
-    unsupportedMatrix = false;
+namespace {
+
+struct BuiltinTypeEntry {
+    Type type;
+    bool unsupported;
+};
+
+std::unordered_map<std::string, BuiltinTypeEntry> makeBuiltinTypes() {
+    std::unordered_map<std::string, BuiltinTypeEntry> table;
     static const struct { const char* name; BaseType base; } samplers[] = {
         {"sampler1D", BaseType::Sampler1D}, {"sampler2D", BaseType::Sampler2D},
         {"sampler3D", BaseType::Sampler3D}, {"samplerCUBE", BaseType::SamplerCube},
         {"samplerRECT", BaseType::SamplerRect}};
-    for (const auto& s : samplers)
-        if (name == s.name) {
-            type = Type::scalar(s.base);
-            return true;
-        }
-    if (name == "void") {
-        type = Type::voidType();
-        return true;
-    }
+    for (const auto& s : samplers) table[s.name] = {Type::scalar(s.base), false};
+    table["void"] = {Type::voidType(), false};
     static const struct { const char* prefix; BaseType base; } scalars[] = {
         {"float", BaseType::Float}, {"half", BaseType::Float}, {"fixed", BaseType::Float},
         {"double", BaseType::Float}, {"int", BaseType::Int}, {"bool", BaseType::Bool}};
     for (const auto& s : scalars) {
         std::string prefix = s.prefix;
-        if (name.compare(0, prefix.size(), prefix) != 0) continue;
-        std::string rest = name.substr(prefix.size());
-        auto digit = [](char c) { return c >= '1' && c <= '4'; };
-        if (rest.empty()) {
-            type = Type::scalar(s.base);
-            return true;
-        }
-        if (rest.size() == 1 && digit(rest[0])) {
-            type = Type::vector(s.base, rest[0] - '0');
-            return true;
-        }
-        if (rest.size() == 3 && digit(rest[0]) && rest[1] == 'x' && digit(rest[2])) {
-            int r = rest[0] - '0', c = rest[2] - '0';
-            if (r == 1 || c == 1 || s.base != BaseType::Float) {
-                // float1xN and integer matrices have no counterpart we emit.
-                unsupportedMatrix = true;
-                type = Type::error();
-                return true;
+        table[prefix] = {Type::scalar(s.base), false};
+        for (int n = 1; n <= 4; ++n) table[prefix + std::to_string(n)] = {Type::vector(s.base, n), false};
+        for (int r = 1; r <= 4; ++r)
+            for (int c = 1; c <= 4; ++c) {
+                // The ARB profiles compute in floats: integer and bool
+                // matrices hold their values as float matrices do.
+                bool unsupported = r == 1 || c == 1;
+                table[prefix + std::to_string(r) + "x" + std::to_string(c)] = {
+                    unsupported ? Type::error() : Type::matrix(r, c), unsupported};
             }
-            type = Type::matrix(r, c);
-            return true;
-        }
     }
-    return false;
+    return table;
+}
+
+}  // namespace
+
+bool builtinTypeFromName(const std::string& name, Type& type, bool& unsupportedMatrix) {
+    static const std::unordered_map<std::string, BuiltinTypeEntry> table = makeBuiltinTypes();
+    unsupportedMatrix = false;
+    auto found = table.find(name);
+    if (found == table.end()) return false;
+    type = found->second.type;
+    unsupportedMatrix = found->second.unsupported;
+    return true;
 }
 
 }  // namespace cgc

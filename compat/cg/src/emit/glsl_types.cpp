@@ -30,7 +30,8 @@ std::string GlslWriter::declaration(const Type& t, const std::string& name) cons
 }
 
 std::string GlslWriter::variableName(const VarDecl& v) const {
-    if (v.isGlobal) return glslIdentifier(v.isUniform ? NameKind::Uniform : NameKind::Global, v.name, stage);
+    // A uniform the program changes is read through its own global copy.
+    if (v.isGlobal) return glslIdentifier(v.isUniform && !v.written ? NameKind::Uniform : NameKind::Global, v.name, stage);
     return glslIdentifier(NameKind::Local, v.name, stage);
 }
 

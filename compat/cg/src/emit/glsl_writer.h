@@ -4,8 +4,10 @@
 // straight across, and mul() becomes a GLSL product with the operands swapped.
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "compiler/compile.h"
 #include "parse/ast.h"
@@ -27,11 +29,17 @@ public:
     // The helper functions the written code called, in GLSL.
     std::string helpers() const;
     bool usesRect = false;
+    bool usesTextureLod = false;  // lookups with explicit level of detail or derivatives
 
 private:
     Stage stage;
     std::set<std::string> helperTypes[3];  // fmod, clip, imod: per GLSL type
+    std::map<std::string, std::string> extraHelpers;  // by name: the whole GLSL function
 
+    std::string componentwiseLogic(Op op, const Type& t, const std::string& left, const std::string& right);
+    std::string select(const Expr& e);
+    std::string texture(const Expr& e, const std::vector<std::string>& args);
+    std::string determinant(const Type& m, const std::string& value);
     std::string binary(const Expr& e);
     std::string assign(const Expr& e);
     std::string call(const Expr& e);

@@ -10,6 +10,7 @@ const char* const swizzles[] = {"", "x", "xy", "xyz", "xyzw"};
 
 // A fixed-function value of `size` components read as `leaf`.
 std::string readInput(const GlslWriter& w, const VaryingLeaf& leaf) {
+    if (leaf.glsl.empty()) return w.type(leaf.type) + "(0)";
     int n = leaf.type.components();
     std::string v = leaf.glsl;
     Type floats = Type::vector(BaseType::Float, n);
@@ -62,12 +63,15 @@ std::string writeProgram(const Module& module, const EntryInterface& entry, Stag
     }
     for (const AttributeBinding& a : entry.attributes) declarations += "attribute vec4 " + a.glslName + ";\n";
     for (const VarDeclPtr& g : module.globals)
-        if (!g->isUniform) declarations += w.declaration(g->type, w.variableName(*g)) + ";\n";
+        if (!g->isUniform || g->written) declarations += w.declaration(g->type, w.variableName(*g)) + ";\n";
 
     for (const FunctionDecl* f : entry.reachable) functions += w.function(*f, true);
     for (const FunctionDecl* f : entry.reachable) functions += "\n" + w.function(*f, false);
 
     main = "\nvoid main()\n{\n";
+    for (const VarDeclPtr& g : module.globals)
+        if (g->isUniform && g->written)
+            main += "    " + w.variableName(*g) + " = " + glslIdentifier(NameKind::Uniform, g->name, stage) + ";\n";
     for (const VarDeclPtr& g : module.globals)
         if (!g->isUniform && g->init) main += "    " + w.variableName(*g) + " = " + w.expression(*g->init) + ";\n";
     std::string callArgs;
@@ -97,6 +101,7 @@ std::string writeProgram(const Module& module, const EntryInterface& entry, Stag
 
     std::string header = "#version 120\n";
     if (w.usesRect) header += "#extension GL_ARB_texture_rectangle : enable\n";
+    if (w.usesTextureLod && stage == Stage::Fragment) header += "#extension GL_ARB_shader_texture_lod : require\n";
     return header + declarations + w.helpers() + functions + main;
 }
 

@@ -91,6 +91,7 @@ std::string GlslWriter::helpers() const {
         s += "void cg_clip(" + t + " x)\n{\n    if (" + test + ")\n        discard;\n}\n";
     }
     if (!helperTypes[2].empty()) s += "int cg_imod(int x, int y)\n{\n    return x - y * (x / y);\n}\n";
+    for (const auto& [name, code] : extraHelpers) s += code;
     return s;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "compiler/types.h"
+#include "parse/operators.h"
 
 namespace cgc {
 
@@ -19,10 +20,10 @@ enum class ExprKind {
     FloatLiteral,
     BoolLiteral,
     Name,
-    Unary,      // text: "-", "+", "!", "~", "++", "--" (prefix)
-    Postfix,    // text: "++", "--"
-    Binary,     // text: the operator
-    Assign,     // text: "=", "+=", ...
+    Unary,      // op: Negate, Plus, Not, BitNot, PreIncrement, PreDecrement
+    Postfix,    // op: PostIncrement, PostDecrement
+    Binary,     // op: the operator, Comma included
+    Assign,     // op: Assign, AddAssign, ...
     Ternary,    // args: condition, then, else
     Call,       // text: function name
     Construct,  // float4(...), float3x3(...); targetType
@@ -41,7 +42,8 @@ using ExprPtr = std::unique_ptr<Expr>;
 struct Expr {
     ExprKind kind;
     int line = 0;
-    std::string text;
+    std::string text;  // names, called functions, members
+    Op op = Op::None;
     std::vector<ExprPtr> args;
     Type targetType;
     long long intValue = 0;
@@ -73,6 +75,7 @@ struct VarDecl {
     bool isParam = false;
     bool isIn = true;   // parameters
     bool isOut = false;
+    mutable bool written = false;  // set by the checker: assigned or passed as out somewhere
 };
 using VarDeclPtr = std::unique_ptr<VarDecl>;
 
@@ -105,6 +108,8 @@ struct FunctionDecl {
     const FunctionDecl* definition = nullptr;  // for prototypes
     std::vector<const FunctionDecl*> calls;
     int discardLine = 0, textureLine = 0, derivativeLine = 0;
+    int unavailableLine = 0;       // a call GLSL 1.20 cannot express, reported if reached
+    std::string unavailableName;
     int overloadIndex = 0;
 };
 using FunctionDeclPtr = std::unique_ptr<FunctionDecl>;

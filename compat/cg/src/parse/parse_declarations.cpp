@@ -14,12 +14,13 @@ void Parser::parseStruct() {
     while (!acceptPunct("}")) {
         if (peek().kind == TokenKind::End) fail("struct '" + name + "' is not closed");
         if (peek().isIdent("struct")) fail("define nested structs before the struct that uses them");
+        acceptIdent("uniform");  // members of a uniform struct are uniform anyway
         Type memberType = parseType();
         if (memberType.base == BaseType::Void) fail("a struct member cannot be void");
         do {
             StructMember m;
             m.line = peek().line;
-            m.name = expectIdentifier("a member name");
+            m.name = declaratorName("a member name");
             m.type = parseArraySuffix(memberType);
             m.semantic = parseSemantic();
             for (const StructMember& other : info->members)
@@ -95,6 +96,7 @@ void Parser::topLevel() {
         // Globals that are neither static nor const are the program's parameters.
         var->isUniform = isUniform || (!isStatic && !isConst);
         if (acceptPunct("=")) var->init = parseInitializer();
+        noteConstant(*var);
         module.globals.push_back(std::move(var));
         if (!acceptPunct(",")) break;
         line = peek().line;
@@ -121,6 +123,8 @@ VarDeclPtr Parser::parseParameter() {
             p->isUniform = true;
         } else if (acceptIdent("const")) {
             p->isConst = true;
+        } else if (acceptIdent("static")) {
+            // Means nothing on a parameter; taken as Cg takes it.
         } else {
             break;
         }
@@ -130,7 +134,7 @@ VarDeclPtr Parser::parseParameter() {
     Type type = parseType();
     if (type.base == BaseType::Void) fail("a parameter cannot be void");
     p->line = peek().line;
-    p->name = expectIdentifier("a parameter name");
+    p->name = declaratorName("a parameter name");
     p->type = parseArraySuffix(type);
     p->semantic = parseSemantic();
     skipAnnotation();
@@ -140,6 +144,19 @@ VarDeclPtr Parser::parseParameter() {
 
 void Parser::parseFunction(Type returnType, const std::string& name, int line) {
     auto f = std::make_unique<FunctionDecl>();
+    // Constants and type names hidden inside one function stay there.
+    std::set<std::string> outerShadowed;
+    outerShadowed.swap(shadowedTypes);
+    std::map<std::string, long long> outerConstants = constantInts;
+    struct Restore {
+        Parser& p;
+        std::set<std::string>& shadowed;
+        std::map<std::string, long long>& constants;
+        ~Restore() {
+            p.shadowedTypes.swap(shadowed);
+            p.constantInts.swap(constants);
+        }
+    } restore{*this, outerShadowed, outerConstants};
     f->name = name;
     f->line = line;
     f->returnType = returnType;

@@ -12,25 +12,28 @@ ExprPtr Parser::finish(ExprPtr e) {
 }
 
 ExprPtr Parser::parseExpression() {
+    NestingGuard guard(*this);
     ExprPtr e = parseAssignment();
-    if (peek().isPunct(",")) fail("the comma operator is not supported");
+    while (peek().isPunct(",")) {
+        auto comma = std::make_unique<Expr>(ExprKind::Binary, advance().line);
+        comma->op = Op::Comma;
+        comma->args.push_back(std::move(e));
+        comma->args.push_back(parseAssignment());
+        e = finish(std::move(comma));
+    }
     return e;
 }
 
 ExprPtr Parser::parseAssignment() {
     NestingGuard guard(*this);
     ExprPtr left = parseTernary();
-    static const char* const ops[] = {"=", "+=", "-=", "*=", "/=", "%=", "&=", "|=", "^=", "<<=", ">>="};
-    for (const char* op : ops) {
-        if (peek().isPunct(op)) {
-            auto e = std::make_unique<Expr>(ExprKind::Assign, advance().line);
-            e->text = op;
-            e->args.push_back(std::move(left));
-            e->args.push_back(parseAssignment());
-            return finish(std::move(e));
-        }
-    }
-    return left;
+    Op op = peek().kind == TokenKind::Punct ? assignmentOperator(peek().text) : Op::None;
+    if (op == Op::None) return left;
+    auto e = std::make_unique<Expr>(ExprKind::Assign, advance().line);
+    e->op = op;
+    e->args.push_back(std::move(left));
+    e->args.push_back(parseAssignment());
+    return finish(std::move(e));
 }
 
 ExprPtr Parser::parseTernary() {
@@ -45,25 +48,15 @@ ExprPtr Parser::parseTernary() {
     return finish(std::move(e));
 }
 
-static int binaryLevel(const Token& t) {
-    if (t.kind != TokenKind::Punct) return -1;
-    static const char* const levels[][4] = {
-        {"||"}, {"&&"}, {"|"}, {"^"}, {"&"}, {"==", "!="}, {"<", ">", "<=", ">="},
-        {"<<", ">>"}, {"+", "-"}, {"*", "/", "%"}};
-    for (int level = 0; level < 10; ++level)
-        for (const char* op : levels[level])
-            if (op && t.text == op) return level;
-    return -1;
-}
-
 ExprPtr Parser::parseBinary(int minLevel) {
     NestingGuard guard(*this);
     ExprPtr left = parseUnary();
     while (true) {
-        int level = binaryLevel(peek());
+        Op op = peek().kind == TokenKind::Punct ? binaryOperator(peek().text) : Op::None;
+        int level = precedence(op);
         if (level < minLevel) return left;
-        auto e = std::make_unique<Expr>(ExprKind::Binary, peek().line);
-        e->text = advance().text;
+        auto e = std::make_unique<Expr>(ExprKind::Binary, advance().line);
+        e->op = op;
         e->args.push_back(std::move(left));
         e->args.push_back(parseBinary(level + 1));
         left = finish(std::move(e));
@@ -73,10 +66,10 @@ ExprPtr Parser::parseBinary(int minLevel) {
 ExprPtr Parser::parseUnary() {
     NestingGuard guard(*this);
     const Token& t = peek();
-    if (t.isPunct("-") || t.isPunct("+") || t.isPunct("!") || t.isPunct("~") || t.isPunct("++") ||
-        t.isPunct("--")) {
-        auto e = std::make_unique<Expr>(ExprKind::Unary, t.line);
-        e->text = advance().text;
+    Op prefix = t.kind == TokenKind::Punct ? prefixOperator(t.text) : Op::None;
+    if (prefix != Op::None) {
+        auto e = std::make_unique<Expr>(ExprKind::Unary, advance().line);
+        e->op = prefix;
         e->args.push_back(parseUnary());
         return finish(std::move(e));
     }
@@ -127,13 +120,45 @@ ExprPtr Parser::parsePostfix(ExprPtr base) {
             base = finish(std::move(e));
         } else if (t.isPunct("++") || t.isPunct("--")) {
             auto e = std::make_unique<Expr>(ExprKind::Postfix, t.line);
-            e->text = advance().text;
+            e->op = advance().isPunct("++") ? Op::PostIncrement : Op::PostDecrement;
             e->args.push_back(std::move(base));
             base = finish(std::move(e));
         } else {
             return base;
         }
     }
+}
+
+// "0.25.xxx" is one preprocessing number: the literal 0.25 swizzled. Null
+// when the text is no number followed by swizzles.
+ExprPtr Parser::swizzledNumber(const Token& t) {
+    const std::string& text = t.text;
+    auto swizzleLetter = [](char c) { return std::string("xyzwrgba").find(c) != std::string::npos; };
+    for (size_t dot = text.find('.'); dot != std::string::npos; dot = text.find('.', dot + 1)) {
+        if (dot + 1 >= text.size() || !swizzleLetter(text[dot + 1])) continue;
+        bool isFloat = false;
+        long long i = 0;
+        double f = 0;
+        std::string problem;
+        if (!parseNumber(text.substr(0, dot), isFloat, i, f, problem)) continue;
+        ExprPtr e = std::make_unique<Expr>(isFloat ? ExprKind::FloatLiteral : ExprKind::IntLiteral, t.line);
+        e->intValue = i;
+        e->floatValue = f;
+        size_t at = dot;
+        while (at < text.size()) {
+            size_t end = text.find('.', at + 1);
+            if (end == std::string::npos) end = text.size();
+            std::string name = text.substr(at + 1, end - at - 1);
+            if (name.empty() || name.find_first_not_of("xyzwrgba") != std::string::npos) return nullptr;
+            auto member = std::make_unique<Expr>(ExprKind::Member, t.line);
+            member->text = name;
+            member->args.push_back(std::move(e));
+            e = finish(std::move(member));
+            at = end;
+        }
+        return e;
+    }
+    return nullptr;
 }
 
 ExprPtr Parser::parsePrimary() {
@@ -143,12 +168,17 @@ ExprPtr Parser::parsePrimary() {
         long long i = 0;
         double f = 0;
         std::string problem;
-        if (!parseNumber(t.text, isFloat, i, f, problem)) fail(problem);
-        auto e = std::make_unique<Expr>(isFloat ? ExprKind::FloatLiteral : ExprKind::IntLiteral, t.line);
-        e->intValue = i;
-        e->floatValue = f;
+        if (parseNumber(t.text, isFloat, i, f, problem)) {
+            auto e = std::make_unique<Expr>(isFloat ? ExprKind::FloatLiteral : ExprKind::IntLiteral, t.line);
+            e->intValue = i;
+            e->floatValue = f;
+            advance();
+            return e;
+        }
+        ExprPtr swizzled = swizzledNumber(t);
+        if (!swizzled) fail(problem);
         advance();
-        return e;
+        return swizzled;
     }
     if (t.isIdent("true") || t.isIdent("false")) {
         auto e = std::make_unique<Expr>(ExprKind::BoolLiteral, t.line);

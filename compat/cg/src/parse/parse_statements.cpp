@@ -22,13 +22,14 @@ StmtPtr Parser::parseDeclaration(bool allowQualifiers) {
     do {
         auto var = std::make_unique<VarDecl>();
         var->line = peek().line;
-        var->name = expectIdentifier("a variable name");
+        var->name = declaratorName("a variable name");
         if (type.base == BaseType::Void) failAt(peek(), "variable '" + var->name + "' cannot be void");
         var->type = parseArraySuffix(type);
         var->isConst = isConst;
         if (peek().isPunct(":")) fail("semantics belong on entry parameters and struct members");
         if (acceptPunct("=")) var->init = parseInitializer();
         else if (isConst) failAt(peek(), "const variable '" + var->name + "' needs a value");
+        noteConstant(*var);
         stmt->decls.push_back(std::move(var));
     } while (acceptPunct(","));
     return stmt;

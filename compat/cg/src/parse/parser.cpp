@@ -1,16 +1,26 @@
 #include <cctype>
+#include <unordered_set>
 
 #include "parse/parser_state.h"
 
 namespace cgc {
 
-Parser::Parser(const std::vector<Token>& t, Diagnostics& d) : tokens(t), diag(d) {
+Parser::Parser(TokenStream& s, Diagnostics& d) : source(s), diag(d) {
     endToken.kind = TokenKind::End;
     endToken.text = "end of source";
-    endToken.line = tokens.empty() ? 1 : tokens.back().line;
+    endToken.line = 1;
 }
 
 const Token& Parser::peek(size_t ahead) const {
+    while (pos + ahead >= tokens.size() && !ended) {
+        Token t;
+        if (source.next(t)) {
+            tokens.push_back(std::move(t));
+        } else {
+            ended = true;
+            if (!tokens.empty()) endToken.line = tokens.back().line;
+        }
+    }
     return pos + ahead < tokens.size() ? tokens[pos + ahead] : endToken;
 }
 
@@ -50,13 +60,11 @@ void Parser::expectPunct(const char* p, const char* context) {
 }
 
 static bool isKeyword(const std::string& word) {
-    static const char* const keywords[] = {
+    static const std::unordered_set<std::string> keywords = {
         "if", "else", "for", "while", "do", "return", "discard", "break", "continue", "struct",
         "typedef", "static", "const", "uniform", "in", "out", "inout", "true", "false", "extern",
         "inline", "switch", "case", "default", "goto", "sizeof", "register", "volatile"};
-    for (const char* k : keywords)
-        if (word == k) return true;
-    return false;
+    return keywords.count(word) != 0;
 }
 
 std::string Parser::expectIdentifier(const char* what) {
@@ -66,13 +74,26 @@ std::string Parser::expectIdentifier(const char* what) {
     return advance().text;
 }
 
+std::string Parser::declaratorName(const char* what) {
+    const Token& t = peek();
+    const Token& after = peek(1);
+    bool userType = t.kind == TokenKind::Identifier && (structNames.count(t.text) || typedefs.count(t.text));
+    bool declarator = after.isPunct(",") || after.isPunct(")") || after.isPunct(":") || after.isPunct("=") ||
+                      after.isPunct(";") || after.isPunct("[");
+    if (!userType || !declarator) return expectIdentifier(what);
+    // "in bc bc": from here to the end of the function the name is the variable.
+    shadowedTypes.insert(t.text);
+    return advance().text;
+}
+
 bool Parser::atTypeName(size_t ahead) const {
     const Token& t = peek(ahead);
     if (t.kind != TokenKind::Identifier) return false;
     Type type;
     bool unsupported = false;
-    return builtinTypeFromName(t.text, type, unsupported) || structNames.count(t.text) ||
-           typedefs.count(t.text);
+    if (builtinTypeFromName(t.text, type, unsupported)) return true;
+    if (!shadowedTypes.empty() && shadowedTypes.count(t.text)) return false;
+    return structNames.count(t.text) || typedefs.count(t.text);
 }
 
 Type Parser::parseType() {
@@ -103,21 +124,78 @@ Type Parser::parseType() {
 
 Type Parser::parseArraySuffix(Type base) {
     if (!acceptPunct("[")) return base;
-    const Token& size = peek();
-    bool isFloat = false;
+    int line = peek().line;
+    ExprPtr size = parseTernary();
     long long value = 0;
-    double f = 0;
-    std::string problem;
-    if (size.kind != TokenKind::Number || !parseNumber(size.text, isFloat, value, f, problem) || isFloat ||
-        value <= 0 || value > 4096)
-        fail("array size must be a whole number from 1 to 4096");
-    advance();
+    if (!constantInteger(*size, value) || value <= 0 || value > 4096)
+        diag.fatal(line, "array size must be a constant whole number from 1 to 4096");
     expectPunct("]", "after the array size");
     if (peek().isPunct("[")) fail("arrays of arrays are not supported");
     if (base.isArray()) fail("arrays of arrays are not supported");
     if (base.base == BaseType::Void) fail("an array of void is not allowed");
     base.arraySize = static_cast<int>(value);
     return base;
+}
+
+bool Parser::constantInteger(const Expr& e, long long& value) const {
+    // Folded in 64 bits; anything beyond the array limit is rejected by the caller.
+    auto bounded = [&](long long v) {
+        if (v < -(1LL << 40) || v > (1LL << 40)) return false;
+        value = v;
+        return true;
+    };
+    long long a = 0, b = 0;
+    switch (e.kind) {
+    case ExprKind::IntLiteral:
+    case ExprKind::BoolLiteral: value = e.intValue; return true;
+    case ExprKind::Name: {
+        auto found = constantInts.find(e.text);
+        if (found == constantInts.end()) return false;
+        value = found->second;
+        return true;
+    }
+    case ExprKind::Cast:
+        if (!(e.targetType == Type::scalar(BaseType::Int))) return false;
+        return constantInteger(*e.args[0], value);
+    case ExprKind::Unary:
+        if (!constantInteger(*e.args[0], a)) return false;
+        if (e.op == Op::Negate) return bounded(-a);
+        if (e.op == Op::Plus) return bounded(a);
+        if (e.op == Op::Not) return bounded(!a);
+        return false;
+    case ExprKind::Ternary:
+        if (!constantInteger(*e.args[0], a)) return false;
+        return constantInteger(*e.args[a ? 1 : 2], value);
+    case ExprKind::Binary:
+        if (!constantInteger(*e.args[0], a) || !constantInteger(*e.args[1], b)) return false;
+        switch (e.op) {
+        case Op::Add: return bounded(a + b);
+        case Op::Subtract: return bounded(a - b);
+        case Op::Multiply: return bounded(a * b);
+        case Op::Divide: return b != 0 && bounded(a / b);
+        case Op::Modulo: return b != 0 && bounded(a % b);
+        case Op::ShiftLeft: return b >= 0 && b < 24 && bounded(a << b);
+        case Op::ShiftRight: return b >= 0 && b < 63 && bounded(a >> b);
+        case Op::Less: return bounded(a < b);
+        case Op::Greater: return bounded(a > b);
+        case Op::LessEqual: return bounded(a <= b);
+        case Op::GreaterEqual: return bounded(a >= b);
+        case Op::Equal: return bounded(a == b);
+        case Op::NotEqual: return bounded(a != b);
+        case Op::And: return bounded(a && b);
+        case Op::Or: return bounded(a || b);
+        default: return false;
+        }
+    default: return false;
+    }
+}
+
+void Parser::noteConstant(const VarDecl& v) {
+    long long value = 0;
+    if (v.isConst && v.init && (v.type == Type::scalar(BaseType::Int)) && constantInteger(*v.init, value))
+        constantInts[v.name] = value;
+    else
+        constantInts.erase(v.name);  // a later variable of that name hides the constant
 }
 
 std::string Parser::parseSemantic() {
@@ -149,7 +227,7 @@ Module Parser::run() {
     return std::move(module);
 }
 
-Module parse(const std::vector<Token>& tokens, Diagnostics& diagnostics) {
+Module parse(TokenStream& tokens, Diagnostics& diagnostics) {
     return Parser(tokens, diagnostics).run();
 }
 

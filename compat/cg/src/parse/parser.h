@@ -7,10 +7,11 @@
 #include "compiler/diagnostics.h"
 #include "compiler/token.h"
 #include "parse/ast.h"
+#include "preprocess/preprocessor.h"
 
 namespace cgc {
 
-Module parse(const std::vector<Token>& tokens, Diagnostics& diagnostics);
+Module parse(TokenStream& tokens, Diagnostics& diagnostics);
 
 // Classifies a numeric literal; false when it is malformed or out of range.
 bool parseNumber(const std::string& text, bool& isFloat, long long& intValue, double& floatValue,

@@ -2,7 +2,9 @@
 // statements and expressions.
 #pragma once
 
+#include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,7 @@ class Parser {
 public:
     static constexpr int maxNesting = 200;
 
-    Parser(const std::vector<Token>& tokens, Diagnostics& diagnostics);
+    Parser(TokenStream& tokens, Diagnostics& diagnostics);
     Module run();
 
     // Tokens.
@@ -24,6 +26,8 @@ public:
     bool acceptIdent(const char* word);
     void expectPunct(const char* p, const char* context);
     std::string expectIdentifier(const char* what);
+    // A variable's name, which may be a struct or typedef name ("in bc bc").
+    std::string declaratorName(const char* what);
     [[noreturn]] void fail(const std::string& message);
     [[noreturn]] void failAt(const Token& token, const std::string& message);
 
@@ -31,6 +35,10 @@ public:
     bool atTypeName(size_t ahead = 0) const;
     Type parseType();
     Type parseArraySuffix(Type base);
+    // Folds integer literals, constant ints and operators on them.
+    bool constantInteger(const Expr& e, long long& value) const;
+    // Records v when it is a constant int usable in array sizes.
+    void noteConstant(const VarDecl& v);
     std::string parseSemantic();
     void skipAnnotation();
 
@@ -56,6 +64,7 @@ public:
     ExprPtr parseUnary();
     ExprPtr parsePostfix(ExprPtr base);
     ExprPtr parsePrimary();
+    ExprPtr swizzledNumber(const Token& t);
     ExprPtr finish(ExprPtr e);
     void parseArguments(Expr& call);
 
@@ -67,14 +76,19 @@ public:
         ~NestingGuard() { --p.nesting; }
     };
 
-    const std::vector<Token>& tokens;
+    TokenStream& source;
+    // Tokens read so far; a deque, so that references stay valid as it grows.
+    mutable std::deque<Token> tokens;
+    mutable bool ended = false;
     Diagnostics& diag;
     size_t pos = 0;
     int nesting = 0;
-    Token endToken;
+    mutable Token endToken;
     Module module;
     std::map<std::string, const StructInfo*> structNames;
     std::map<std::string, Type> typedefs;
+    std::set<std::string> shadowedTypes;  // type names a variable of the current function hides
+    std::map<std::string, long long> constantInts;
 };
 
 }  // namespace cgc

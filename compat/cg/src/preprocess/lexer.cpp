@@ -1,6 +1,7 @@
 #include "preprocess/lexer.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 
 namespace cgc {
@@ -17,24 +18,36 @@ const char* const punctuators[] = {
     "+", "-", "*", "/", "%", "=", "<", ">", "!", "~", "&", "|", "^", "?", ":", ";", ",",
     ".", "(", ")", "[", "]", "{", "}", "#"};
 
-class Lexer {
+}  // namespace
+
+class Lexer::Impl {
 public:
-    Lexer(const std::string& text, Diagnostics& diagnostics, int firstLine)
+    Impl(const std::string& text, Diagnostics& diagnostics, int firstLine)
         : src(text), diag(diagnostics), line(firstLine) {}
 
-    std::vector<Token> run() {
-        std::vector<Token> tokens;
-        bool startsLine = true;
+    bool nextLine(std::vector<Token>& tokens, size_t limit) {
+        size_t before = tokens.size();
+        midLine = false;
         while (true) {
             bool space = skipSpace(startsLine);
             if (pos >= src.size()) break;
+            if (startsLine && tokens.size() > before) {  // the next line's first token waits
+                spacePending = space;
+                break;
+            }
+            if (tokens.size() - before >= limit) {
+                spacePending = space;
+                midLine = true;
+                break;
+            }
             Token token = next();
             token.startsLine = startsLine;
-            token.spaceBefore = space;
+            token.spaceBefore = space || spacePending;
+            spacePending = false;
             startsLine = false;
             tokens.push_back(std::move(token));
         }
-        return tokens;
+        return tokens.size() > before;
     }
 
 private:
@@ -42,6 +55,13 @@ private:
     Diagnostics& diag;
     size_t pos = 0;
     int line;
+    bool startsLine = true;
+    bool spacePending = false;  // whitespace skipped before the next token
+
+public:
+    bool midLine = false;  // the last call stopped at its limit, inside a line
+
+private:
 
     char peek(size_t ahead = 0) const {
         size_t i = pos + ahead;
@@ -126,7 +146,9 @@ private:
             }
             return make(TokenKind::Invalid, start);
         }
+        // Only the punctuators that start with this character are tried.
         for (const char* p : punctuators) {
+            if (p[0] != c) continue;
             size_t n = std::strlen(p);
             if (src.compare(pos, n, p) == 0) {
                 pos += n;
@@ -138,10 +160,18 @@ private:
     }
 };
 
-}  // namespace
+Lexer::Lexer(const std::string& text, Diagnostics& diagnostics, int firstLine)
+    : impl(std::make_unique<Impl>(text, diagnostics, firstLine)) {}
+Lexer::~Lexer() = default;
+bool Lexer::nextLine(std::vector<Token>& tokens, size_t limit) { return impl->nextLine(tokens, limit); }
+bool Lexer::midLine() const { return impl->midLine; }
 
 std::vector<Token> lexSource(const std::string& text, Diagnostics& diagnostics, int firstLine) {
-    return Lexer(text, diagnostics, firstLine).run();
+    Lexer lexer(text, diagnostics, firstLine);
+    std::vector<Token> tokens;
+    while (lexer.nextLine(tokens, SIZE_MAX)) {
+    }
+    return tokens;
 }
 
 }  // namespace cgc

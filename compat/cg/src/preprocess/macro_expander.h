@@ -29,6 +29,7 @@ public:
     explicit MacroExpander(Diagnostics& diagnostics) : diag(diagnostics) {}
 
     std::map<std::string, Macro>& macros() { return table; }
+    const std::map<std::string, Macro>& macros() const { return table; }
     bool isDefined(const std::string& name) const { return table.count(name) != 0; }
 
     // Appends the expansion of input to output; input's tokens are moved.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <memory>
 #include <cstdlib>
 #include <iterator>
 #include <set>
@@ -22,20 +24,42 @@ struct Conditional {
     int line;
 };
 
-class Preprocessor {
+// One file being read: its text, where the lexer is, and what to restore
+// when it ends.
+struct OpenFile {
+    std::string ownText;  // included files; the main source is the caller's
+    const std::string* text;
+    std::string path;
+    int depth;
+    size_t outerConditionals;
+    std::unique_ptr<Lexer> lexer;
+    bool inLine = false;  // the last chunk stopped inside a line
+};
+
+class Preprocessor : public TokenStream {
 public:
     static constexpr int maxIncludeDepth = 32;
+    // Tokens lexed per step: a line of any length passes in pieces.
+    static constexpr size_t chunk = 4096;
 
-    Preprocessor(Diagnostics& d, const PreprocessOptions& o) : diag(d), options(o), expander(d) {}
-
-    std::vector<Token> run(const std::string& source) {
+    Preprocessor(const std::string& source, Diagnostics& d, const PreprocessOptions& o)
+        : diag(d), options(o), expander(d) {
         for (const auto& [name, value] : options.defines) {
             Macro m;
             m.body = lexSource(value, diag, 0);
             expander.macros()[name] = m;
         }
-        file(source, options.path, 0);
-        return std::move(output);
+        open(nullptr, &source, options.path, 0);
+    }
+
+    bool next(Token& token) override {
+        while (readyAt >= ready.size()) {
+            ready.clear();
+            readyAt = 0;
+            if (!step()) return false;
+        }
+        token = std::move(ready[readyAt++]);
+        return true;
     }
 
 private:
@@ -43,56 +67,106 @@ private:
     const PreprocessOptions& options;
     MacroExpander expander;
     std::vector<Conditional> stack;
-    std::vector<Token> output;
+    std::vector<std::unique_ptr<OpenFile>> files;
+    std::vector<Token> ready;  // expanded, waiting for the parser
+    size_t readyAt = 0;
+    // Source tokens held back while a macro name may still take arguments.
+    std::vector<Token> pending;
+    bool afterMacroName = false;
+    int callParens = 0;
+    std::vector<Token> line;
     std::set<std::string> once;  // files that said #pragma once
     std::string currentPath;
-    int currentDepth = 0;
 
     bool active() const { return stack.empty() || stack.back().active; }
 
-    void flush(std::vector<Token>& pending) {
-        expander.expand(pending, output);
+    void flush() {
+        if (!pending.empty()) expander.expand(pending, ready);
         pending.clear();
+        afterMacroName = false;
+        callParens = 0;
     }
 
-    void file(const std::string& text, const std::string& path, int depth) {
-        int lines = static_cast<int>(std::min<size_t>(std::count(text.begin(), text.end(), '\n'), INT_MAX / 2));
-        int first = diag.addSource(path, lines);
-        std::vector<Token> tokens = lexSource(text, diag, first);
-        std::string outerPath = currentPath;
-        int outerDepth = currentDepth;
+    void open(std::string* owned, const std::string* text, const std::string& path, int depth) {
+        auto f = std::make_unique<OpenFile>();
+        if (owned) {
+            f->ownText = std::move(*owned);
+            f->text = &f->ownText;
+        } else {
+            f->text = text;
+        }
+        f->path = path;
+        f->depth = depth;
+        f->outerConditionals = stack.size();
+        int lines = static_cast<int>(std::min<size_t>(std::count(f->text->begin(), f->text->end(), '\n'), INT_MAX / 2));
+        f->lexer = std::make_unique<Lexer>(*f->text, diag, diag.addSource(path, lines));
+        files.push_back(std::move(f));
         currentPath = path;
-        currentDepth = depth;
-        size_t outerConditionals = stack.size();
-        std::vector<Token> pending;
-        size_t i = 0;
-        while (i < tokens.size()) {
-            if (tokens[i].isPunct("#") && tokens[i].startsLine) {
-                flush(pending);
-                size_t end = i + 1;
-                while (end < tokens.size() && !tokens[end].startsLine) ++end;
-                std::vector<Token> line(std::make_move_iterator(tokens.begin() + static_cast<long>(i) + 1),
-                                        std::make_move_iterator(tokens.begin() + static_cast<long>(end)));
-                int nextLine = (end > i + 1 ? line.back().line : tokens[i].line) + 1;
-                directive(tokens[i], line, nextLine);
-                i = end;
-                continue;
-            }
-            if (active()) pending.push_back(std::move(tokens[i]));
-            ++i;
-        }
-        flush(pending);
-        if (stack.size() > outerConditionals) {
+    }
+
+    void close() {
+        flush();
+        OpenFile& f = *files.back();
+        if (stack.size() > f.outerConditionals) {
             diag.error(stack.back().line, "#if is not closed by #endif");
-            stack.resize(outerConditionals);
+            stack.resize(f.outerConditionals);
         }
-        currentPath = outerPath;
-        currentDepth = outerDepth;
+        files.pop_back();
+        currentPath = files.empty() ? std::string() : files.back()->path;
+    }
+
+    // Reads one piece of the current file; false when all files are done.
+    bool step() {
+        if (files.empty()) return false;
+        OpenFile& f = *files.back();
+        line.clear();
+        if (!f.lexer->nextLine(line, chunk)) {
+            close();
+            return true;
+        }
+        bool continues = f.inLine;
+        f.inLine = f.lexer->midLine();
+        if (!continues && line[0].isPunct("#")) {
+            while (f.inLine) {  // a directive is taken whole
+                f.lexer->nextLine(line, SIZE_MAX);
+                f.inLine = false;
+            }
+            flush();
+            int nextLine = line.back().line + 1;
+            line.erase(line.begin());
+            directive(line.empty() ? Token() : line[0], line, nextLine);
+            return true;
+        }
+        if (!active()) return true;
+        bool macros = !expander.macros().empty();
+        for (Token& t : line) {
+            if (macros) track(t);
+            pending.push_back(std::move(t));
+        }
+        if (!afterMacroName && callParens == 0) flush();
+        return true;
+    }
+
+    // Follows macro calls, which may go on over later lines.
+    void track(const Token& t) {
+        if (afterMacroName) {
+            afterMacroName = false;
+            if (t.isPunct("(")) {
+                callParens = 1;
+                return;
+            }
+        }
+        if (callParens > 0) {
+            if (t.isPunct("(")) ++callParens;
+            else if (t.isPunct(")")) --callParens;
+            return;
+        }
+        if (t.kind == TokenKind::Identifier && expander.macros().count(t.text)) afterMacroName = true;
     }
 
     // nextLine is the location of the line after the directive.
-    void directive(const Token& hash, std::vector<Token>& args, int nextLine) {
-        int line = hash.line;
+    void directive(const Token& first, std::vector<Token>& args, int nextLine) {
+        int line = args.empty() ? nextLine - 1 : first.line;
         if (args.empty()) return;  // the null directive
         const Token& name = args[0];
         std::vector<Token> rest(args.begin() + 1, args.end());
@@ -156,7 +230,7 @@ private:
             diag.error(line, "#include needs a file name in quotes or angle brackets");
             return;
         }
-        if (currentDepth + 1 > maxIncludeDepth) {
+        if (files.back()->depth + 1 > maxIncludeDepth) {
             diag.fatal(line, "#include is nested more than " + std::to_string(maxIncludeDepth) +
                                  " deep: does '" + name + "' include itself?");
         }
@@ -166,7 +240,7 @@ private:
             return;
         }
         if (once.count(path)) return;
-        file(text, path, currentDepth + 1);
+        open(&text, nullptr, path, files.back()->depth + 1);
     }
 
     static std::string spell(const std::vector<Token>& tokens) {
@@ -296,9 +370,9 @@ private:
 
 }  // namespace
 
-std::vector<Token> preprocess(const std::string& source, const PreprocessOptions& options,
-                              Diagnostics& diagnostics) {
-    return Preprocessor(diagnostics, options).run(source);
+std::unique_ptr<TokenStream> preprocess(const std::string& source, const PreprocessOptions& options,
+                                        Diagnostics& diagnostics) {
+    return std::make_unique<Preprocessor>(source, diagnostics, options);
 }
 
 }  // namespace cgc

@@ -2,6 +2,7 @@
 // expansion. Token lines are locations (see Diagnostics).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,7 +20,17 @@ struct PreprocessOptions {
     IncludeSource includeSource;           // asked before the disk
 };
 
-std::vector<Token> preprocess(const std::string& source, const PreprocessOptions& options,
-                              Diagnostics& diagnostics);
+// The preprocessed tokens, one at a time, as the parser asks: a source the
+// parser rejects early is never read to its end.
+class TokenStream {
+public:
+    virtual ~TokenStream() = default;
+    // False at the end.
+    virtual bool next(Token& token) = 0;
+};
+
+// source and options must outlive the stream.
+std::unique_ptr<TokenStream> preprocess(const std::string& source, const PreprocessOptions& options,
+                                        Diagnostics& diagnostics);
 
 }  // namespace cgc
