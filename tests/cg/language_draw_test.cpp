@@ -131,6 +131,10 @@ TEST_F(GLLanguage, ArraySizesTruncationMatricesAndLiterals) {
         {"", "int2x2 m = int2x2(1, 2, 3, 4); half3x3 h = half3x3(0.5, 0, 0, 0, 0.5, 0, 0, 0, 0.5);\n"
              "bool2x2 b = bool2x2(true, false, false, true); fixed2x3 f = fixed2x3(0, 0.25, 0, 0, 0, 0.75);\n"
              "return float4(m[1].x / 4.0 * b[0].x, mul(h, float3(1, 1, 1)).y + f._m01, f[1].z, 1);", 0.75f, 0.75f, 0.75f},
+        {"", "float1x4 r = float1x4(0.1, 0.2, 0.3, 0.4); float4x1 col = float4x1(1, 0, 1, 0); float1x1 one = 0.5;\n"
+             "float d = mul(r, float4(1, 1, 1, 1)); float4 v = mul(col, one); float4x4 o = mul(col, r);\n"
+             "float2x1 q = float2x1(0.25, 0.75); float4 t = mul(r, float4x4(0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1));\n"
+             "return float4(d * 0.5, o[2].y + r._m03, v.z + q[1] - transpose(col)._m02 + t.y + t.w - 0.5, 1);", 0.5f, 0.6f, 0.25f},
         {"", "return float4(0.25.xxx, 1) + float4(0, 2.0.xx * 0.25, 0) + 1.0.x * 0;", 0.25f, 0.75f, 0.75f},
         {"struct bc { float4 c; };\nfloat4 get(in bc bc) { return bc.c; }",
          "bc v; v.c = float4(0.5, 0, 0, 1); float a = 0, b = 0;\n"

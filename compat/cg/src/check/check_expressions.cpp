@@ -224,6 +224,10 @@ void Checker::checkAssign(Expr& e) {
         return;
     }
     Type target = left.type;
+    if (target.element().isSampler() || (target.element().isStruct() && target.element().structInfo->hasSampler())) {
+        diag.error(e.line, "a sampler cannot be assigned; pick the sampler where it is used");
+        return;
+    }
     if (e.op != Op::Assign && !target.isNumeric()) {
         diag.error(e.line, std::string("operator '") + op + "' needs a number, not " + typeName(target));
         return;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -61,7 +62,7 @@ public:
 
     Module& module;
     Diagnostics& diag;
-    std::vector<std::map<std::string, VarDecl*>> scopes;
+    std::vector<std::unordered_map<std::string, VarDecl*>> scopes;
     std::map<std::string, std::vector<FunctionDecl*>> functions;
     FunctionDecl* current = nullptr;
     int loopDepth = 0;

@@ -15,11 +15,15 @@ int conversionCost(const Type& from, const Type& to) {
     if (!from.isNumeric() || !to.isNumeric()) return -1;
     int baseCost = from.base == to.base ? 0 : 1;
     if (from.shape == to.shape && from.rows == to.rows && from.cols == to.cols) return baseCost;
+    // A one-row or one-column matrix and a vector of its size are one value.
+    bool thinAndVector = (from.isThinMatrix() && !to.isMatrix()) || (to.isThinMatrix() && !from.isMatrix()) ||
+                         (from.isThinMatrix() && to.isThinMatrix());
+    if (thinAndVector && from.components() == to.components()) return 1 + baseCost;
     if (from.shape == Shape::Scalar) return 2 + baseCost;
     if (from.shape == Shape::Vector && to.shape == Shape::Vector && to.cols < from.cols) return 3 + baseCost;
     if (from.shape == Shape::Vector && to.shape == Shape::Scalar) return 4 + baseCost;
     if (from.shape == Shape::Matrix && to.shape == Shape::Matrix && to.rows <= from.rows &&
-        to.cols <= from.cols)
+        to.cols <= from.cols && !to.isThinMatrix())
         return 3;
     return -1;
 }
@@ -44,9 +48,16 @@ ExprPtr convertTo(ExprPtr e, const Type& to) {
     return c;
 }
 
-bool commonType(const Type& a, const Type& b, Type& result, bool& truncated) {
+// A thin matrix next to a scalar or vector counts as the vector it is held as.
+static Type asVector(const Type& t, const Type& other) {
+    if (!t.isThinMatrix() || other.isMatrix()) return t;
+    return Type::vector(t.base, t.components());
+}
+
+bool commonType(const Type& first, const Type& second, Type& result, bool& truncated) {
     truncated = false;
-    if (!a.isNumeric() || !b.isNumeric()) return false;
+    if (!first.isNumeric() || !second.isNumeric()) return false;
+    Type a = asVector(first, second), b = asVector(second, first);
     BaseType base = baseRank(a.base) >= baseRank(b.base) ? a.base : b.base;
     if (a.shape == Shape::Scalar) {
         result = b.withBase(b.shape == Shape::Matrix ? BaseType::Float : base);

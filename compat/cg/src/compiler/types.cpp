@@ -63,9 +63,7 @@ std::unordered_map<std::string, BuiltinTypeEntry> makeBuiltinTypes() {
             for (int c = 1; c <= 4; ++c) {
                 // The ARB profiles compute in floats: integer and bool
                 // matrices hold their values as float matrices do.
-                bool unsupported = r == 1 || c == 1;
-                table[prefix + std::to_string(r) + "x" + std::to_string(c)] = {
-                    unsupported ? Type::error() : Type::matrix(r, c), unsupported};
+                table[prefix + std::to_string(r) + "x" + std::to_string(c)] = {Type::matrix(r, c), false};
             }
     }
     return table;

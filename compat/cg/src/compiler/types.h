@@ -1,4 +1,4 @@
-// The Cg types the compiler knows: scalars, vectors, matrices (rows x columns),
+// The Cg types the compiler knows: scalars, vectors, matrices (rows x columns, 1 to 4),
 // samplers, structs and one-dimensional arrays of any of them.
 #pragma once
 
@@ -52,6 +52,9 @@ struct Type {
     bool isScalar() const { return isNumeric() && shape == Shape::Scalar; }
     bool isVector() const { return isNumeric() && shape == Shape::Vector; }
     bool isMatrix() const { return isNumeric() && shape == Shape::Matrix; }
+    // A matrix of one row or one column, which GLSL holds as a vector (or,
+    // 1x1, as a scalar) of its components in row order.
+    bool isThinMatrix() const { return isMatrix() && (rows == 1 || cols == 1); }
     int components() const { return rows * cols; }
     Type element() const {
         Type t = *this;

@@ -17,8 +17,6 @@ std::string floatText(double v) {
     return v < 0 ? "(" + s + ")" : s;
 }
 
-const char* const componentLetters = "xyzw";
-
 }  // namespace
 
 std::string GlslWriter::literal(const Expr& e) const {
@@ -63,7 +61,12 @@ std::string GlslWriter::expression(const Expr& e) {
         return convert(expression(inner), inner.type, e.type);
     }
     case ExprKind::Member: return member(e);
-    case ExprKind::Index: return expression(*e.args[0]) + "[" + expression(*e.args[1]) + "]";
+    case ExprKind::Index: {
+        const Type& base = e.args[0]->type;
+        // Row i of a one-row matrix is all of it; a 1x1 matrix is its element.
+        if (base.isThinMatrix() && (base.rows == 1 || base.cols * base.rows == 1)) return expression(*e.args[0]);
+        return expression(*e.args[0]) + "[" + expression(*e.args[1]) + "]";
+    }
     case ExprKind::InitList: return "";
     }
     return "";
@@ -78,8 +81,13 @@ std::string GlslWriter::member(const Expr& e) {
         return e.components.size() == 1 ? base : type(e.type) + "(" + base + ")";
     case MemberKind::MatrixSwizzle: {
         std::vector<std::string> parts;
-        for (size_t i = 0; i + 1 < e.components.size(); i += 2)
-            parts.push_back(base + "[" + std::to_string(e.components[i]) + "][" + std::to_string(e.components[i + 1]) + "]");
+        const Type& m = e.args[0]->type;
+        for (size_t i = 0; i + 1 < e.components.size(); i += 2) {
+            int r = e.components[i], c = e.components[i + 1];
+            if (m.rows * m.cols == 1) parts.push_back(base);
+            else if (m.isThinMatrix()) parts.push_back(base + "[" + std::to_string(m.rows == 1 ? c : r) + "]");
+            else parts.push_back(base + "[" + std::to_string(r) + "][" + std::to_string(c) + "]");
+        }
         if (parts.size() == 1) return parts[0];
         std::string s = type(e.type) + "(";
         for (size_t i = 0; i < parts.size(); ++i) s += (i ? ", " : "") + parts[i];
@@ -108,7 +116,8 @@ std::string GlslWriter::binary(const Expr& e) {
         default: break;
         }
     }
-    if (e.op == Op::Multiply && a.type.isMatrix() && b.type.isMatrix()) return "matrixCompMult(" + left + ", " + right + ")";
+    if (e.op == Op::Multiply && a.type.isMatrix() && b.type.isMatrix() && !a.type.isThinMatrix())
+        return "matrixCompMult(" + left + ", " + right + ")";
     if (e.op == Op::Modulo) {
         // Scalars smear first: the helpers take two operands of one type.
         left = convert(left, a.type, t);
@@ -120,6 +129,7 @@ std::string GlslWriter::binary(const Expr& e) {
         helperTypes[0].insert(type(t));
         return "cg_fmod(" + left + ", " + right + ")";
     }
+    if (e.op == Op::Comma) return "(" + left + ", " + right + ")";
     return "(" + left + " " + spelling(e.op) + " " + right + ")";
 }
 
@@ -150,7 +160,7 @@ std::string GlslWriter::select(const Expr& e) {
 std::string GlslWriter::assign(const Expr& e) {
     const Expr& target = *e.args[0];
     std::string left = expression(target), right = expression(*e.args[1]);
-    if (e.op == Op::MultiplyAssign && target.type.isMatrix()) return "(" + left + " = matrixCompMult(" + left + ", " + right + "))";
+    if (e.op == Op::MultiplyAssign && target.type.isMatrix() && !target.type.isThinMatrix()) return "(" + left + " = matrixCompMult(" + left + ", " + right + "))";
     if (e.op == Op::ModuloAssign) {
         std::string f = target.type.base == BaseType::Int ? "cg_imod" : "cg_fmod";
         if (target.type.base == BaseType::Int) helperTypes[2].insert("int");
@@ -190,7 +200,12 @@ std::string GlslWriter::builtin(const Expr& e) {
     }
     if (name == "mul") {
         const Type& y = e.args[1]->type;
-        if (x.isScalar() || y.isScalar()) return "(" + args[0] + " * " + args[1] + ")";
+        if (x.isScalar() || y.isScalar() || x.components() == 1 || y.components() == 1)
+            return "(" + args[0] + " * " + args[1] + ")";
+        // Thin matrices are vectors in GLSL: a one-component result is a dot
+        // product, a column times a row the outer product.
+        if (e.type.components() == 1) return "dot(" + args[0] + ", " + args[1] + ")";
+        if (x.isMatrix() && y.isMatrix() && x.cols == 1) return "outerProduct(" + args[1] + ", " + args[0] + ")";
         // Transposed storage: M v is v * M', v M is M' * v, A B is B' * A'.
         return "(" + args[1] + " * " + args[0] + ")";
     }
@@ -266,7 +281,8 @@ std::string GlslWriter::builtin(const Expr& e) {
                       "vec4 cg_lit(float nDotL, float nDotH, float m)\n{\n"
                       "    float specular = nDotL < 0.0 || nDotH < 0.0 ? 0.0 : pow(nDotH, m);\n"
                       "    return vec4(1.0, max(nDotL, 0.0), specular, 1.0);\n}\n");
-    if (name == "determinant") return determinant(x, args[0]);
+    if (name == "determinant") return x.rows == 1 ? args[0] : determinant(x, args[0]);
+    if (name == "transpose" && x.isThinMatrix()) return args[0];  // the same components in the same order
     return joined(b.glsl);
 }
 

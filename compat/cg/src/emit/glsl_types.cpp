@@ -16,6 +16,8 @@ std::string GlslWriter::type(const Type& t) const {
     case BaseType::Void: return "void";
     default: break;
     }
+    if (t.shape == Shape::Matrix && (t.rows == 1 || t.cols == 1))
+        return t.rows * t.cols == 1 ? "float" : "vec" + std::to_string(t.rows * t.cols);
     if (t.shape == Shape::Matrix)
         return t.rows == t.cols ? "mat" + std::to_string(t.rows)
                                 : "mat" + std::to_string(t.rows) + "x" + std::to_string(t.cols);
@@ -43,7 +45,7 @@ std::string GlslWriter::convert(const std::string& value, const Type& from, cons
     if (from == to || !from.isNumeric() || !to.isNumeric()) return value;
     static const char* const swizzles[] = {"", "x", "xy", "xyz", "xyzw"};
     if (from.isScalar()) {
-        if (to.isMatrix()) {
+        if (to.isMatrix() && !to.isThinMatrix()) {
             std::string column = "vec" + std::to_string(to.cols) + "(" + value + ")";
             std::string m = type(to) + "(";
             for (int r = 0; r < to.rows; ++r) m += (r ? ", " : "") + column;

@@ -22,8 +22,9 @@ const OperatorInfo assignments[] = {
 
 template <size_t N>
 Op decode(const OperatorInfo (&table)[N], const std::string& text) {
+    if (text.empty() || text.size() > 3) return Op::None;
     for (const OperatorInfo& o : table)
-        if (text == o.text) return o.op;
+        if (text[0] == o.text[0] && text == o.text) return o.op;
     return Op::None;
 }
 

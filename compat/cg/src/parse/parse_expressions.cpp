@@ -75,17 +75,18 @@ ExprPtr Parser::parseUnary() {
     }
     // "(type) expr" is a cast.
     if (t.isPunct("(") && atTypeName(1)) {
+        int line = t.line;
         size_t save = pos;
         advance();
         Type type = parseType();
         type = parseArraySuffix(type);
         if (acceptPunct(")")) {
-            auto e = std::make_unique<Expr>(ExprKind::Cast, t.line);
+            auto e = std::make_unique<Expr>(ExprKind::Cast, line);
             e->targetType = type;
             e->args.push_back(parseUnary());
             return finish(std::move(e));
         }
-        pos = save;
+        backTo(save);
     }
     return parsePostfix(parsePrimary());
 }

@@ -12,7 +12,8 @@ Parser::Parser(TokenStream& s, Diagnostics& d) : source(s), diag(d) {
 }
 
 const Token& Parser::peek(size_t ahead) const {
-    while (pos + ahead >= tokens.size() && !ended) {
+    size_t at = pos + ahead - base;
+    while (at >= tokens.size() && !ended) {
         Token t;
         if (source.next(t)) {
             tokens.push_back(std::move(t));
@@ -21,24 +22,35 @@ const Token& Parser::peek(size_t ahead) const {
             if (!tokens.empty()) endToken.line = tokens.back().line;
         }
     }
-    return pos + ahead < tokens.size() ? tokens[pos + ahead] : endToken;
+    return at < tokens.size() ? tokens[at] : endToken;
 }
 
 const Token& Parser::advance() {
     const Token& t = peek();
-    if (pos < tokens.size()) ++pos;
+    if (pos - base < tokens.size()) ++pos;
+    // Tokens well behind are dropped: a long source never sits whole in memory.
+    if (pos - base > 2 * keptBehind) {
+        size_t drop = pos - base - keptBehind;
+        tokens.erase(tokens.begin(), tokens.begin() + static_cast<long>(drop));
+        base += drop;
+    }
     return t;
+}
+
+void Parser::backTo(size_t position) {
+    if (position < base) fail("the source is nested too deeply");
+    pos = position;
 }
 
 bool Parser::acceptPunct(const char* p) {
     if (!peek().isPunct(p)) return false;
-    ++pos;
+    advance();
     return true;
 }
 
 bool Parser::acceptIdent(const char* word) {
     if (!peek().isIdent(word)) return false;
-    ++pos;
+    advance();
     return true;
 }
 

@@ -22,6 +22,8 @@ public:
     // Tokens.
     const Token& peek(size_t ahead = 0) const;
     const Token& advance();
+    // Goes back to an earlier position (a cast that was none).
+    void backTo(size_t position);
     bool acceptPunct(const char* p);
     bool acceptIdent(const char* word);
     void expectPunct(const char* p, const char* context);
@@ -77,8 +79,11 @@ public:
     };
 
     TokenStream& source;
-    // Tokens read so far; a deque, so that references stay valid as it grows.
+    // Tokens from position `base` on; a deque, so that references stay valid
+    // as it grows. References to tokens more than keptBehind back are not held.
+    static constexpr size_t keptBehind = 4096;
     mutable std::deque<Token> tokens;
+    size_t base = 0;
     mutable bool ended = false;
     Diagnostics& diag;
     size_t pos = 0;

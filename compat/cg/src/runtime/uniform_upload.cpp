@@ -8,7 +8,7 @@ void sendUniform(const _CGparameter& param, int location) {
     const cgc::Type& t = param.leaf.type;
     if (location < 0 || t.isSampler()) return;
     const std::vector<float>& v = param.leaf.value;
-    if (t.isMatrix()) {
+    if (t.isMatrix() && !t.isThinMatrix()) {
         // Row by row is what the transposed GLSL matrix reads column by column.
         using Upload = void (*)(GLint, GLsizei, GLboolean, const GLfloat*);
         Upload table[5][5] = {};
@@ -24,8 +24,9 @@ void sendUniform(const _CGparameter& param, int location) {
         if (Upload f = table[t.rows][t.cols]) f(location, 1, GL_FALSE, v.data());
         return;
     }
-    int n = t.cols;
-    if (t.base == cgc::BaseType::Float) {
+    // Thin matrices are float vectors in GLSL.
+    int n = t.isThinMatrix() ? t.rows * t.cols : t.cols;
+    if (t.base == cgc::BaseType::Float || t.isThinMatrix()) {
         using Upload = void (*)(GLint, GLsizei, const GLfloat*);
         Upload table[] = {nullptr, gl.glUniform1fv, gl.glUniform2fv, gl.glUniform3fv, gl.glUniform4fv};
         table[n](location, 1, v.data());
