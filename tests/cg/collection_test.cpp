@@ -73,10 +73,13 @@ protected:
                                     CG_GL_MODELVIEW_PROJECTION_MATRIX, CG_GL_MATRIX_IDENTITY);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
-        for (const char* name : {"IN.video_size", "IN.texture_size"})
-            cgGLSetParameter2f(cgGetNamedParameter(f.fragment, name), static_cast<float>(sourceWidth),
-                               static_cast<float>(sourceHeight));
-        cgGLSetParameter2f(cgGetNamedParameter(f.fragment, "IN.output_size"), size, size);
+        // Either stage may declare the sizes; a host sets them where they are.
+        for (CGprogram stage : {f.vertex, f.fragment}) {
+            for (const char* name : {"IN.video_size", "IN.texture_size"})
+                if (CGparameter p = cgGetNamedParameter(stage, name))
+                    cgGLSetParameter2f(p, static_cast<float>(sourceWidth), static_cast<float>(sourceHeight));
+            if (CGparameter p = cgGetNamedParameter(stage, "IN.output_size")) cgGLSetParameter2f(p, size, size);
+        }
         CGparameter decal = cgGetNamedParameter(f.fragment, "decal");
         cgGLSetTextureParameter(decal, source);
         cgGLEnableTextureParameter(decal);
