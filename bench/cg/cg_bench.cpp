@@ -42,6 +42,26 @@ std::string longShader() {
     return s;
 }
 
+// About `bytes` of helper functions like the long shader's, one macro among them.
+std::string largeSource(size_t bytes) {
+    std::string s = "#define SCALE(x) ((x) * 0.5)\nsampler2D base; float4 tint; float4x4 M;\n";
+    for (int i = 0; s.size() < bytes; ++i) {
+        std::string n = std::to_string(i);
+        s += "float4 step" + n + "(float4 v, float2 uv)\n{\n    float4 t = tex2D(base, uv + " + n + ".0 / 64);\n";
+        s += "    v.xy += SCALE(t.zw) * frac(v.yx);\n    return saturate(v * tint + fmod(v, 0.75));\n}\n";
+    }
+    return s + "float4 psMain(float2 uv: TEXCOORD0, float4 c: COLOR0): COLOR { return step0(c, uv); }\n";
+}
+
+// One compile of a large source, in milliseconds, with whether it compiled.
+void benchLargeSource(CGcontext context, const char* label, const std::string& source) {
+    auto start = std::chrono::steady_clock::now();
+    CGprogram p = cgCreateProgram(context, CG_SOURCE, source.c_str(), CG_PROFILE_ARBFP1, "psMain", nullptr);
+    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("compile %-32s once   %8.1f ms (%s)\n", label, ms, p ? "compiled" : "rejected");
+    cgDestroyProgram(p);
+}
+
 double medianMicroseconds(int runs, const std::function<void()>& work) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
@@ -74,6 +94,11 @@ int main() {
     benchCompile(context, "overlay vertex source", overlayVertex, CG_PROFILE_ARBVP1, "vsMain");
     benchCompile(context, "overlay fragment source", overlayFragment, CG_PROFILE_ARBFP1, "psMain");
     benchCompile(context, "200-line fragment shader", big, CG_PROFILE_ARBFP1, "psMain");
+    // Growth with the source: 1 MB and 10 MB of functions, and 10 MB of "(",
+    // which the parser rejects at its first token.
+    benchLargeSource(context, "1 MB of functions", largeSource(1 << 20));
+    benchLargeSource(context, "10 MB of functions", largeSource(10 << 20));
+    benchLargeSource(context, "10 MB of '('", std::string(10 << 20, '('));
 #ifdef CG_BENCH_WITH_GL
     Zephra::Window window(64, 64, false);
     Zephra::Platform::GLContext* gl = Zephra::Platform::createGLContext(window, 24, 8, 0, false);

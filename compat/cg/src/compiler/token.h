@@ -5,7 +5,7 @@
 
 namespace cgc {
 
-enum class TokenKind {
+enum class TokenKind : unsigned char {
     Identifier,
     Number,   // integer or floating literal, classified by the parser
     String,   // only in annotations and #error text
@@ -15,9 +15,9 @@ enum class TokenKind {
 };
 
 struct Token {
-    TokenKind kind = TokenKind::End;
     std::string text;
     int line = 0;
+    TokenKind kind = TokenKind::End;
     bool startsLine = false;   // first token of a logical source line
     bool spaceBefore = false;  // whitespace precedes it (for #error text)
 
