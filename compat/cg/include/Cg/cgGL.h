@@ -1,4 +1,6 @@
-/* Our Cg runtime: the OpenGL side. Needs a current OpenGL context. */
+/* Our Cg runtime: the OpenGL side. Needs a current OpenGL context.
+ * OpenGL's GLint, GLenum, GLsizei and GLuint are spelled as the C types they
+ * are, so that this header needs no OpenGL header before it. */
 #ifndef ZEPHRA_COMPAT_CGGL_H
 #define ZEPHRA_COMPAT_CGGL_H
 
@@ -8,18 +10,101 @@
 extern "C" {
 #endif
 
+typedef enum {
+    CG_GL_MATRIX_IDENTITY = 0,
+    CG_GL_MATRIX_TRANSPOSE = 1,
+    CG_GL_MATRIX_INVERSE = 2,
+    CG_GL_MATRIX_INVERSE_TRANSPOSE = 3,
+    CG_GL_MODELVIEW_MATRIX = 4,
+    CG_GL_PROJECTION_MATRIX = 5,
+    CG_GL_TEXTURE_MATRIX = 6,
+    CG_GL_MODELVIEW_PROJECTION_MATRIX = 7,
+    CG_GL_VERTEX = 8,
+    CG_GL_FRAGMENT = 9
+} CGGLenum;
+
+/* Profiles. A profile is supported when the context has OpenGL 2.0 and
+ * GLSL 1.20; the latest is glslv or glslf. Enabling or disabling any vertex
+ * (fragment) profile switches the vertex (fragment) stage. */
+CGbool cgGLIsProfileSupported(CGprofile profile);
+CGprofile cgGLGetLatestProfile(CGGLenum profileClass);
+void cgGLSetOptimalOptions(CGprofile profile);
 void cgGLEnableProfile(CGprofile profile);
 void cgGLDisableProfile(CGprofile profile);
+
 void cgGLLoadProgram(CGprogram program);
 /* Binds a vertex or fragment program; the pair in use is linked on first use. */
 void cgGLBindProgram(CGprogram program);
-/* 16 floats, column-major. */
+/* Unbinds whatever program is bound for that profile's stage. */
+void cgGLUnbindProgram(CGprofile profile);
+
+/* Uniform scalars and vectors (also cgSetParameter*). On a varying vertex
+ * input they set the current value of its OpenGL attribute instead. */
+void cgGLSetParameter1f(CGparameter param, float x);
+void cgGLSetParameter2f(CGparameter param, float x, float y);
+void cgGLSetParameter3f(CGparameter param, float x, float y, float z);
+void cgGLSetParameter4f(CGparameter param, float x, float y, float z, float w);
+void cgGLSetParameter1d(CGparameter param, double x);
+void cgGLSetParameter2d(CGparameter param, double x, double y);
+void cgGLSetParameter3d(CGparameter param, double x, double y, double z);
+void cgGLSetParameter4d(CGparameter param, double x, double y, double z, double w);
+void cgGLSetParameter1fv(CGparameter param, const float* v);
+void cgGLSetParameter2fv(CGparameter param, const float* v);
+void cgGLSetParameter3fv(CGparameter param, const float* v);
+void cgGLSetParameter4fv(CGparameter param, const float* v);
+void cgGLSetParameter1dv(CGparameter param, const double* v);
+void cgGLSetParameter2dv(CGparameter param, const double* v);
+void cgGLSetParameter3dv(CGparameter param, const double* v);
+void cgGLSetParameter4dv(CGparameter param, const double* v);
+/* Read 1 to 4 components of a uniform scalar or vector; components the
+ * parameter does not have are left alone. */
+void cgGLGetParameter1f(CGparameter param, float* v);
+void cgGLGetParameter2f(CGparameter param, float* v);
+void cgGLGetParameter3f(CGparameter param, float* v);
+void cgGLGetParameter4f(CGparameter param, float* v);
+void cgGLGetParameter1d(CGparameter param, double* v);
+void cgGLGetParameter2d(CGparameter param, double* v);
+void cgGLGetParameter3d(CGparameter param, double* v);
+void cgGLGetParameter4d(CGparameter param, double* v);
+
+/* Arrays of scalars or vectors: n values per element from element `offset`
+ * on; nelements 0 means all the rest. */
+void cgGLSetParameterArray1f(CGparameter param, long offset, long nelements, const float* v);
+void cgGLSetParameterArray2f(CGparameter param, long offset, long nelements, const float* v);
+void cgGLSetParameterArray3f(CGparameter param, long offset, long nelements, const float* v);
+void cgGLSetParameterArray4f(CGparameter param, long offset, long nelements, const float* v);
+void cgGLGetParameterArray1f(CGparameter param, long offset, long nelements, float* v);
+void cgGLGetParameterArray2f(CGparameter param, long offset, long nelements, float* v);
+void cgGLGetParameterArray3f(CGparameter param, long offset, long nelements, float* v);
+void cgGLGetParameterArray4f(CGparameter param, long offset, long nelements, float* v);
+
+/* Matrices: r for row by row, c for column by column (OpenGL's layout). */
+void cgGLSetMatrixParameterfr(CGparameter param, const float* matrix);
 void cgGLSetMatrixParameterfc(CGparameter param, const float* matrix);
+void cgGLSetMatrixParameterdr(CGparameter param, const double* matrix);
+void cgGLSetMatrixParameterdc(CGparameter param, const double* matrix);
+void cgGLGetMatrixParameterfr(CGparameter param, float* matrix);
 void cgGLGetMatrixParameterfc(CGparameter param, float* matrix);
+void cgGLGetMatrixParameterdr(CGparameter param, double* matrix);
+void cgGLGetMatrixParameterdc(CGparameter param, double* matrix);
+/* A float4x4 from the current OpenGL matrix (the texture matrix of the
+ * active unit), transformed. Inverting a singular matrix is
+ * CG_INVALID_PARAMETER_ERROR and leaves the parameter as it was. */
+void cgGLSetStateMatrixParameter(CGparameter param, CGGLenum matrix, CGGLenum transform);
+
+/* Varying vertex inputs from client arrays, by semantic: POSITION, NORMAL,
+ * COLOR0, COLOR1, TEXCOORD0-7 and ATTR1-15. */
+void cgGLSetParameterPointer(CGparameter param, int fsize, unsigned int type, int stride, const void* pointer);
+void cgGLEnableClientState(CGparameter param);
+void cgGLDisableClientState(CGparameter param);
+
 /* Records a GL texture name for a sampler parameter. */
 void cgGLSetTextureParameter(CGparameter param, unsigned int texture);
+unsigned int cgGLGetTextureParameter(CGparameter param);
 /* Binds the recorded texture on the sampler's own unit; unit 0 stays active. */
 void cgGLEnableTextureParameter(CGparameter param);
+/* Unbinds the sampler's unit. */
+void cgGLDisableTextureParameter(CGparameter param);
 
 #ifdef __cplusplus
 }

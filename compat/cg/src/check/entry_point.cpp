@@ -15,8 +15,8 @@ const char* stageName(Stage s) { return s == Stage::Vertex ? "vertex" : "fragmen
 
 class EntryAnalyzer {
 public:
-    EntryAnalyzer(const Module& m, Stage s, Diagnostics& d, EntryInterface& o)
-        : module(m), stage(s), diag(d), out(o) {}
+    EntryAnalyzer(const Module& m, Stage s, Diagnostics& d, EntryInterface& o, const ProfileRules& r)
+        : module(m), stage(s), diag(d), out(o), rules(r) {}
 
     bool run(const std::string& entryName) {
         const FunctionDecl* entry = nullptr;
@@ -47,6 +47,7 @@ private:
     Stage stage;
     Diagnostics& diag;
     EntryInterface& out;
+    const ProfileRules& rules;
     std::set<std::string> outputsBound;
     int samplerUnits = 0;
 
@@ -79,7 +80,9 @@ private:
             diag.error(f.unavailableLine, "'" + f.unavailableName + "' is not available in the arbvp1 and arbfp1 profiles");
         if (stage == Stage::Fragment) return;
         if (f.discardLine) diag.error(f.discardLine, "'discard' and 'clip' are only available in fragment programs");
-        if (f.textureLine) diag.error(f.textureLine, "texture lookups are only available in fragment programs");
+        if (f.textureLine && !rules.vertexTextureFetch)
+            diag.error(f.textureLine, "texture lookups are only available in fragment programs in this profile "
+                                      "(vp40 and glslv have them in vertex programs too)");
         if (f.derivativeLine) diag.error(f.derivativeLine, "'ddx' and 'ddy' are only available in fragment programs");
     }
 
@@ -193,8 +196,8 @@ private:
 }  // namespace
 
 bool analyzeEntry(const Module& module, Stage stage, const std::string& entry, Diagnostics& diagnostics,
-                  EntryInterface& out) {
-    return EntryAnalyzer(module, stage, diagnostics, out).run(entry);
+                  EntryInterface& out, const ProfileRules& rules) {
+    return EntryAnalyzer(module, stage, diagnostics, out, rules).run(entry);
 }
 
 }  // namespace cgc

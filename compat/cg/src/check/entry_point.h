@@ -34,7 +34,7 @@ struct EntryInterface {
 };
 
 bool analyzeEntry(const Module& module, Stage stage, const std::string& entry, Diagnostics& diagnostics,
-                  EntryInterface& out);
+                  EntryInterface& out, const ProfileRules& rules = ProfileRules());
 
 // The value of a constant initializer, flattened row by row; false when it
 // is not made of literals.

@@ -2,6 +2,7 @@
 
 #include "check/checker.h"
 #include "check/entry_point.h"
+#include "check/parameter_tree.h"
 #include "compiler/diagnostics.h"
 #include "emit/program_writer.h"
 #include "parse/parser.h"
@@ -10,7 +11,8 @@
 namespace cgc {
 
 CompileOutput compileProgram(const std::string& source, Stage stage, const std::string& entry,
-                             const std::vector<std::string>& args, const SourceInfo& info) {
+                             const std::vector<std::string>& args, const SourceInfo& info,
+                             const ProfileRules& rules) {
     CompileOutput out;
     Diagnostics diag;
     PreprocessOptions options;
@@ -36,8 +38,9 @@ CompileOutput compileProgram(const std::string& source, Stage stage, const std::
         if (!diag.hasErrors()) {
             checkModule(module, diag);
             EntryInterface interface;
-            if (!diag.hasErrors() && analyzeEntry(module, stage, entry, diag, interface)) {
+            if (!diag.hasErrors() && analyzeEntry(module, stage, entry, diag, interface, rules)) {
                 out.glsl = writeProgram(module, interface, stage);
+                out.parameters = parameterTree(module, interface);
                 out.uniforms = std::move(interface.uniforms);
                 out.attributes = std::move(interface.attributes);
                 out.ok = true;

@@ -28,12 +28,38 @@ struct AttributeBinding {
     int index;
 };
 
+enum class ParameterKind { Leaf, Struct, Array };
+enum class ParameterDirection { In, Out, InOut };
+
+// One parameter as the API shows it: an entry parameter or a global uniform
+// (a root), a struct member or an array element. The program's parameters are
+// listed depth-first, entry parameters before globals, each parent before its
+// children.
+struct ParameterNode {
+    std::string name;      // full path: "IN", "IN.video_size", "weights[2]"
+    ParameterKind kind = ParameterKind::Leaf;
+    Type type;             // without its struct information, which dies with the compile
+    std::string structName;  // structs: the struct's name
+    std::string semantic;    // upper case, empty when none
+    bool varying = false;    // false: uniform
+    bool mixed = false;      // a struct with both uniform and varying members
+    ParameterDirection direction = ParameterDirection::In;
+    int parent = -1;         // index of the enclosing struct or array
+    int uniform = -1;        // uniform leaves: index into CompileOutput::uniforms
+};
+
 struct CompileOutput {
     bool ok = false;
     std::string glsl;
     std::string listing;  // empty when the compiler said nothing
     std::vector<UniformLeaf> uniforms;
     std::vector<AttributeBinding> attributes;
+    std::vector<ParameterNode> parameters;
+};
+
+// What a profile allows beyond what every profile allows.
+struct ProfileRules {
+    bool vertexTextureFetch = false;  // texture lookups in vertex programs
 };
 
 // Where #include finds its files beyond the disk: given the name as written,
@@ -49,6 +75,7 @@ struct SourceInfo {
 // args: compiler options; "-DNAME" and "-DNAME=VALUE" define macros, "-IDIR"
 // and "-I DIR" add a folder that #include searches.
 CompileOutput compileProgram(const std::string& source, Stage stage, const std::string& entry,
-                             const std::vector<std::string>& args, const SourceInfo& info = SourceInfo());
+                             const std::vector<std::string>& args, const SourceInfo& info = SourceInfo(),
+                             const ProfileRules& rules = ProfileRules());
 
 }  // namespace cgc

@@ -1,6 +1,7 @@
 // Profiles, binding, and the cache of linked vertex/fragment pairs.
 #include "Cg/cgGL.h"
 #include "runtime/gl_api.h"
+#include "runtime/profiles.h"
 #include "runtime/runtime_state.h"
 #include "runtime/uniform_upload.h"
 
@@ -41,9 +42,9 @@ std::unique_ptr<LinkedPair> link(_CGprogram* vertex, _CGprogram* fragment) {
     gl.glUseProgram(pair->program);
     for (_CGprogram* p : {vertex, fragment}) {
         if (!p) continue;
-        for (const auto& param : p->params) {
+        for (_CGparameter* param : p->uniforms) {
             GLint location = gl.glGetUniformLocation(pair->program, param->leaf.glslName.c_str());
-            pair->locations[param.get()] = location;
+            pair->locations[param] = location;
             if (param->leaf.unit >= 0 && location >= 0) gl.glUniform1i(location, param->leaf.unit);
         }
     }
@@ -87,7 +88,7 @@ void updateActivePair() {
         std::unique_ptr<LinkedPair> linked = link(vertex, fragment);
         if (!linked) {
             if (s.active) gl.glUseProgram(s.active->program);
-            return raise(CG_LINK_ERROR);
+            return raise(CG_PROGRAM_BIND_ERROR);
         }
         pair = linked.get();
         s.links[key] = std::move(linked);
@@ -95,10 +96,10 @@ void updateActivePair() {
     s.active = pair;
     for (_CGprogram* p : {vertex, fragment}) {
         if (!p) continue;
-        for (const auto& param : p->params) {
-            unsigned& sent = pair->sent[param.get()];
+        for (_CGparameter* param : p->uniforms) {
+            unsigned& sent = pair->sent[param];
             if (sent != param->version) {
-                sendUniform(*param, pair->locations[param.get()]);
+                sendUniform(*param, pair->locations[param]);
                 sent = param->version;
             }
         }
@@ -117,11 +118,12 @@ void sendIfActive(_CGparameter& param) {
 extern "C" {
 
 static bool setProfile(CGprofile profile, bool enabled) {
-    if (profile != CG_PROFILE_ARBVP1 && profile != CG_PROFILE_ARBFP1) {
+    const ProfileInfo* info = findProfile(profile);
+    if (!info) {
         raise(CG_INVALID_PROFILE_ERROR);
         return false;
     }
-    (profile == CG_PROFILE_ARBVP1 ? state().vertexEnabled : state().fragmentEnabled) = enabled;
+    (info->stage == cgc::Stage::Vertex ? state().vertexEnabled : state().fragmentEnabled) = enabled;
     return true;
 }
 
@@ -137,6 +139,13 @@ void cgGLBindProgram(CGprogram program) {
     if (!validProgram(program)) return raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
     if (!program->loaded) return raise(CG_PROGRAM_NOT_LOADED_ERROR);
     (program->stage == cgc::Stage::Vertex ? state().boundVertex : state().boundFragment) = program;
+    updateActivePair();
+}
+
+void cgGLUnbindProgram(CGprofile profile) {
+    const ProfileInfo* info = findProfile(profile);
+    if (!info) return raise(CG_INVALID_PROFILE_ERROR);
+    (info->stage == cgc::Stage::Vertex ? state().boundVertex : state().boundFragment) = nullptr;
     updateActivePair();
 }
 

@@ -36,7 +36,7 @@ const char* cgGetErrorString(CGerror error) {
     case CG_INVALID_PARAMETER_ERROR: return "The parameter cannot be used that way.";
     case CG_INVALID_PROFILE_ERROR: return "The profile is not supported.";
     case CG_PROGRAM_LOAD_ERROR: return "The program could not be loaded.";
-    case CG_PROGRAM_BIND_ERROR: return "The program could not be bound.";
+    case CG_PROGRAM_BIND_ERROR: return "The program could not be bound (the vertex and fragment programs do not link).";
     case CG_PROGRAM_NOT_LOADED_ERROR: return "The program must be loaded before this operation.";
     case CG_UNSUPPORTED_GL_EXTENSION_ERROR: return "The OpenGL context lacks a function the runtime needs (OpenGL 2.0).";
     case CG_INVALID_VALUE_TYPE_ERROR: return "The value type is not valid for this operation.";
@@ -45,10 +45,17 @@ const char* cgGetErrorString(CGerror error) {
     case CG_INVALID_CONTEXT_HANDLE_ERROR: return "Invalid context handle.";
     case CG_INVALID_PROGRAM_HANDLE_ERROR: return "Invalid program handle.";
     case CG_INVALID_PARAM_HANDLE_ERROR: return "Invalid parameter handle.";
+    case CG_NOT_4x4_MATRIX_ERROR: return "The parameter must be a 4x4 matrix.";
     case CG_MEMORY_ALLOC_ERROR: return "Memory allocation failed.";
     case CG_FILE_READ_ERROR: return "The source file could not be read.";
+    case CG_INVALID_DIMENSION_ERROR: return "The array dimension is not valid.";
+    case CG_ARRAY_PARAM_ERROR: return "The parameter is an array, or must be one, for this operation.";
+    case CG_OUT_OF_ARRAY_BOUNDS_ERROR: return "The index is outside the bounds of the array.";
     case CG_INVALID_PARAMETER_TYPE_ERROR: return "The parameter has the wrong type for this operation.";
-    case CG_LINK_ERROR: return "The vertex and fragment programs could not be linked.";
+    case CG_INVALID_POINTER_ERROR: return "A pointer argument is null.";
+    case CG_NOT_ENOUGH_DATA_ERROR: return "Not enough values were given for the parameter.";
+    case CG_NON_NUMERIC_PARAMETER_ERROR: return "The parameter is not numeric.";
+    case CG_CANNOT_SET_NON_UNIFORM_PARAMETER_ERROR: return "Only uniform parameters hold values.";
     }
     return "Unknown error.";
 }

@@ -38,14 +38,23 @@ namespace cgrt {
     X(PFNGLACTIVETEXTUREPROC, glActiveTexture)                          \
     X(PFNGLBINDTEXTUREEXTPROC, glBindTexture)
 
-// Non-square matrix uploads (OpenGL 2.1); looked up but not required.
+// Non-square matrix uploads (OpenGL 2.1) and the vertex-input calls; looked
+// up but not required: the calls that need one report when it is missing.
 #define CGRT_GL_OPTIONAL_FUNCTIONS(X)                                   \
     X(PFNGLUNIFORMMATRIX2X3FVPROC, glUniformMatrix2x3fv)                \
     X(PFNGLUNIFORMMATRIX3X2FVPROC, glUniformMatrix3x2fv)                \
     X(PFNGLUNIFORMMATRIX2X4FVPROC, glUniformMatrix2x4fv)                \
     X(PFNGLUNIFORMMATRIX4X2FVPROC, glUniformMatrix4x2fv)                \
     X(PFNGLUNIFORMMATRIX3X4FVPROC, glUniformMatrix3x4fv)                \
-    X(PFNGLUNIFORMMATRIX4X3FVPROC, glUniformMatrix4x3fv)
+    X(PFNGLUNIFORMMATRIX4X3FVPROC, glUniformMatrix4x3fv)                \
+    X(PFNGLCLIENTACTIVETEXTUREARBPROC, glClientActiveTexture)        \
+    X(PFNGLSECONDARYCOLORPOINTERPROC, glSecondaryColorPointer)          \
+    X(PFNGLVERTEXATTRIBPOINTERPROC, glVertexAttribPointer)              \
+    X(PFNGLENABLEVERTEXATTRIBARRAYPROC, glEnableVertexAttribArray)      \
+    X(PFNGLDISABLEVERTEXATTRIBARRAYPROC, glDisableVertexAttribArray)    \
+    X(PFNGLMULTITEXCOORD4DVARBPROC, glMultiTexCoord4dv)              \
+    X(PFNGLSECONDARYCOLOR3DVPROC, glSecondaryColor3dv)                  \
+    X(PFNGLVERTEXATTRIB4DVPROC, glVertexAttrib4dv)
 
 struct GLApi {
 #define CGRT_DECLARE(type, name) type name = nullptr;

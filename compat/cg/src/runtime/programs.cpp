@@ -3,6 +3,7 @@
 
 #include "Cg/cgGL.h"
 #include "runtime/gl_api.h"
+#include "runtime/profiles.h"
 #include "runtime/runtime_state.h"
 
 using namespace cgrt;
@@ -22,6 +23,35 @@ void destroyProgramObject(_CGprogram* p) {
 void setListing(_CGcontext* c, const std::string& text) {
     c->listing = text;
     c->hasListing = !text.empty();
+}
+
+// One parameter object per node, linked to its parent, children and next sibling.
+void buildParameters(_CGprogram& p, std::vector<cgc::ParameterNode>& nodes, std::vector<cgc::UniformLeaf>& leaves) {
+    std::vector<_CGparameter*> made;
+    _CGparameter* lastRoot = nullptr;
+    for (cgc::ParameterNode& node : nodes) {
+        auto param = std::make_unique<_CGparameter>();
+        param->program = &p;
+        param->order = made.size();
+        if (node.uniform >= 0) {
+            param->isUniformLeaf = true;
+            param->leaf = std::move(leaves[static_cast<size_t>(node.uniform)]);
+            p.uniforms.push_back(param.get());
+        }
+        param->node = std::move(node);
+        _CGparameter* self = param.get();
+        if (self->node.parent >= 0) {
+            _CGparameter* parent = made[static_cast<size_t>(self->node.parent)];
+            if (!parent->children.empty()) parent->children.back()->next = self;
+            parent->children.push_back(self);
+            self->parent = parent;
+        } else {
+            if (lastRoot) lastRoot->next = self;
+            lastRoot = self;
+        }
+        made.push_back(self);
+        p.params.push_back(std::move(param));
+    }
 }
 
 }  // namespace
@@ -49,6 +79,10 @@ const char* cgGetLastListing(CGcontext context) {
     return context->hasListing ? context->listing.c_str() : nullptr;
 }
 
+CGbool cgIsContext(CGcontext context) { return validContext(context) ? CG_TRUE : CG_FALSE; }
+
+CGbool cgIsProgram(CGprogram program) { return validProgram(program) ? CG_TRUE : CG_FALSE; }
+
 CGprogram cgCreateProgram(CGcontext context, CGenum programType, const char* program, CGprofile profile,
                           const char* entry, const char** args) {
     return createProgram(context, programType, program, profile, entry, args, std::string());
@@ -66,7 +100,8 @@ CGprogram cgrt::createProgram(CGcontext context, CGenum programType, const char*
         raise(CG_INVALID_ENUMERANT_ERROR);
         return nullptr;
     }
-    if (profile != CG_PROFILE_ARBVP1 && profile != CG_PROFILE_ARBFP1) {
+    const ProfileInfo* profileInfo = findProfile(profile);
+    if (!profileInfo) {
         raise(CG_INVALID_PROFILE_ERROR);
         return nullptr;
     }
@@ -76,14 +111,14 @@ CGprogram cgrt::createProgram(CGcontext context, CGenum programType, const char*
     }
     std::vector<std::string> options;
     for (const char** a = args; a && *a; ++a) options.emplace_back(*a);
-    cgc::Stage stage = profile == CG_PROFILE_ARBVP1 ? cgc::Stage::Vertex : cgc::Stage::Fragment;
+    cgc::Stage stage = profileInfo->stage;
     std::string entryName = entry ? entry : "main";
     cgc::CompileOutput out;
     try {
         cgc::SourceInfo info;
         info.path = path;
         info.includeSource = includeSourceOf(context);
-        out = cgc::compileProgram(program, stage, entryName, options, info);
+        out = cgc::compileProgram(program, stage, entryName, options, info, profileInfo->rules);
     } catch (const std::bad_alloc&) {
         raise(CG_MEMORY_ALLOC_ERROR);
         return nullptr;
@@ -101,12 +136,7 @@ CGprogram cgrt::createProgram(CGcontext context, CGenum programType, const char*
     p->entry = entryName;
     p->glsl = std::move(out.glsl);
     p->attributes = std::move(out.attributes);
-    for (cgc::UniformLeaf& leaf : out.uniforms) {
-        auto param = std::make_unique<_CGparameter>();
-        param->program = p.get();
-        param->leaf = std::move(leaf);
-        p->params.push_back(std::move(param));
-    }
+    buildParameters(*p, out.parameters, out.uniforms);
     // Registered only once complete: nothing half-built is ever visible.
     context->programs.push_back(std::move(p));
     _CGprogram* created = context->programs.back().get();
@@ -131,14 +161,14 @@ void cgDestroyProgram(CGprogram program) {
 const char* cgGetProgramString(CGprogram program, CGenum pname) {
     if (!validProgram(program)) {
         raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
-        return nullptr;
+        return "";
     }
     switch (pname) {
     case CG_COMPILED_PROGRAM: return program->glsl.c_str();
     case CG_PROGRAM_SOURCE: return program->source.c_str();
     case CG_PROGRAM_ENTRY: return program->entry.c_str();
-    case CG_PROGRAM_PROFILE: return program->profile == CG_PROFILE_ARBVP1 ? "arbvp1" : "arbfp1";
-    default: raise(CG_INVALID_ENUMERANT_ERROR); return nullptr;
+    case CG_PROGRAM_PROFILE: return findProfile(program->profile)->name;
+    default: raise(CG_INVALID_ENUMERANT_ERROR); return "";
     }
 }
 

@@ -23,6 +23,12 @@ struct _CGcontext {
 
 struct _CGparameter {
     _CGprogram* program = nullptr;
+    cgc::ParameterNode node;
+    size_t order = 0;              // position in the program's depth-first list
+    _CGparameter* parent = nullptr;
+    _CGparameter* next = nullptr;  // the following sibling (or root)
+    std::vector<_CGparameter*> children;  // struct members or array elements
+    bool isUniformLeaf = false;    // a uniform value of its own: `leaf` is valid
     cgc::UniformLeaf leaf;
     unsigned version = 1;    // bumped on every change, so links know what to resend
     unsigned texture = 0;    // samplers: the recorded GL texture name
@@ -33,7 +39,8 @@ struct _CGprogram {
     CGprofile profile = CG_PROFILE_UNKNOWN;
     cgc::Stage stage = cgc::Stage::Vertex;
     std::string source, entry, glsl;
-    std::vector<std::unique_ptr<_CGparameter>> params;
+    std::vector<std::unique_ptr<_CGparameter>> params;  // every parameter, depth-first
+    std::vector<_CGparameter*> uniforms;                // the uniform leaves among them
     std::vector<cgc::AttributeBinding> attributes;
     unsigned shader = 0;  // GL shader object once loaded
     bool loaded = false;

@@ -1,0 +1,91 @@
+// Profile names, the latest and supported profiles, and per-program profiles.
+#include "runtime/profiles.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "Cg/cgGL.h"
+#include "runtime/gl_api.h"
+#include "runtime/runtime_state.h"
+
+namespace cgrt {
+namespace {
+
+const cgc::ProfileRules plain{};
+const cgc::ProfileRules vertexTextures{true};
+
+const ProfileInfo profiles[] = {
+    {CG_PROFILE_ARBVP1, "arbvp1", cgc::Stage::Vertex, plain},
+    {CG_PROFILE_ARBFP1, "arbfp1", cgc::Stage::Fragment, plain},
+    {CG_PROFILE_VP20, "vp20", cgc::Stage::Vertex, plain},
+    {CG_PROFILE_FP20, "fp20", cgc::Stage::Fragment, plain},
+    {CG_PROFILE_VP30, "vp30", cgc::Stage::Vertex, plain},
+    {CG_PROFILE_FP30, "fp30", cgc::Stage::Fragment, plain},
+    {CG_PROFILE_VP40, "vp40", cgc::Stage::Vertex, vertexTextures},
+    {CG_PROFILE_FP40, "fp40", cgc::Stage::Fragment, plain},
+    {CG_PROFILE_GLSLV, "glslv", cgc::Stage::Vertex, vertexTextures},
+    {CG_PROFILE_GLSLF, "glslf", cgc::Stage::Fragment, plain},
+};
+
+// The context must run GLSL 1.20: OpenGL 2.1, or 2.0 with a 1.20 compiler.
+bool contextRunsGlsl120() {
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_SHADING_LANGUAGE_VERSION));
+    if (!version || !loadGL()) return false;
+    int major = 0, minor = 0;
+    if (std::sscanf(version, "%d.%d", &major, &minor) != 2) return false;
+    return major > 1 || (major == 1 && minor >= 20);
+}
+
+}  // namespace
+
+const ProfileInfo* findProfile(CGprofile profile) {
+    for (const ProfileInfo& p : profiles)
+        if (p.profile == profile) return &p;
+    return nullptr;
+}
+
+}  // namespace cgrt
+
+using namespace cgrt;
+
+extern "C" {
+
+CGprofile cgGetProfile(const char* name) {
+    if (name)
+        for (const ProfileInfo& p : profiles)
+            if (std::strcmp(p.name, name) == 0) return p.profile;
+    return CG_PROFILE_UNKNOWN;
+}
+
+const char* cgGetProfileString(CGprofile profile) {
+    const ProfileInfo* p = findProfile(profile);
+    return p ? p->name : nullptr;
+}
+
+CGprofile cgGetProgramProfile(CGprogram program) {
+    if (!validProgram(program)) {
+        raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
+        return CG_PROFILE_UNKNOWN;
+    }
+    return program->profile;
+}
+
+CGbool cgGLIsProfileSupported(CGprofile profile) {
+    return findProfile(profile) && contextRunsGlsl120() ? CG_TRUE : CG_FALSE;
+}
+
+CGprofile cgGLGetLatestProfile(CGGLenum profileClass) {
+    if (profileClass != CG_GL_VERTEX && profileClass != CG_GL_FRAGMENT) {
+        raise(CG_INVALID_ENUMERANT_ERROR);
+        return CG_PROFILE_UNKNOWN;
+    }
+    if (!contextRunsGlsl120()) return CG_PROFILE_UNKNOWN;
+    return profileClass == CG_GL_VERTEX ? CG_PROFILE_GLSLV : CG_PROFILE_GLSLF;
+}
+
+void cgGLSetOptimalOptions(CGprofile profile) {
+    // Every profile compiles the same way, so there is nothing to tune.
+    if (!findProfile(profile)) raise(CG_INVALID_PROFILE_ERROR);
+}
+
+}  // extern "C"
