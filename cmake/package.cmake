@@ -13,13 +13,15 @@ set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};Zephra;game;/")
 # Installed under the final /usr prefix (into a staging folder), so that the
 # desktop entry written at install time names /usr paths.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arcade game: a cat climbs from star to star")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Steer a cat with the mouse, jump from star to star and climb as high as you can. "
-  "Stars bounce the cat higher and score points by height; gold stars give magic "
-  "jumps, wings let it fly for a while, and x2 doubles the points.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Steer a cat with the mouse, jump from star to star and climb as high as\n"
+  "you can. Stars bounce the cat higher and score points by height; gold\n"
+  "stars give magic jumps, wings let it fly for a while, and x2 doubles the\n"
+  "points.")
 
 set(POUNCER_MAINTAINER "Pouncer developers <pouncer@localhost>" CACHE STRING
   "The Maintainer field of the Debian package")
@@ -36,5 +38,8 @@ set(POUNCER_DEB_FILE ${PROJECT_BINARY_DIR}/${CPACK_DEBIAN_FILE_NAME})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Added to what dpkg-shlibdeps finds: the programs open libGL.so.1 at run
+# time (the window's context and the Cg runtime), which no link records.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1")
 
 include(CPack)
