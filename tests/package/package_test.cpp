@@ -123,5 +123,9 @@ TEST_F(PackagedGame, StartsFromItsMenuEntryShowsItsWindowAndEndsOnEscape) {
     program = package.root() + entry.at("Exec");
     ASSERT_NO_FATAL_FAILURE(startGame(package.root() + entry.at("Path")));
     EXPECT_LT(differenceFromPage(screenshot("packaged_splash"), "data/splash.png"), 20.0);
+    // Docks find the menu entry (and its icon) of a window by the window's class.
+    EXPECT_NE(runCommand("xprop -id " + window.id + " WM_CLASS")
+                  .find("\"" + entry.at("StartupWMClass") + "\""),
+              std::string::npos);
     quitWithEscape();
 }
