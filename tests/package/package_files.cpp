@@ -1,15 +1,11 @@
 #include "package_files.h"
 
-#include <filesystem>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
-#include <stdlib.h>
-
 #include "x_display.h"
-
-namespace fs = std::filesystem;
 
 std::set<std::string> packageContents(const std::string& deb) {
     // "-rwxr-xr-x root/root 123 2026-12-09 13:00 ./usr/bin/pouncer": the
@@ -30,14 +26,9 @@ std::string packageField(const std::string& deb, const std::string& field) {
 }
 
 UnpackedPackage::UnpackedPackage(const std::string& deb) {
-    std::string pattern = (fs::temp_directory_path() / "pouncer-deb-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    folder = pattern;
-    if (system(("dpkg-deb -x '" + deb + "' '" + folder + "'").c_str()) != 0)
+    if (system(("dpkg-deb -x '" + deb + "' '" + root() + "'").c_str()) != 0)
         throw std::runtime_error("dpkg-deb -x " + deb + " failed");
 }
-
-UnpackedPackage::~UnpackedPackage() { fs::remove_all(folder); }
 
 std::map<std::string, std::string> readDesktopEntry(const std::string& file) {
     std::map<std::string, std::string> keys;

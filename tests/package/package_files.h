@@ -6,6 +6,8 @@
 #include <set>
 #include <string>
 
+#include "temp_dir.h"
+
 // Paths as dpkg-deb -c lists them, without the leading "." ("/usr/bin/pouncer");
 // folders end in "/".
 std::set<std::string> packageContents(const std::string& deb);
@@ -16,15 +18,12 @@ std::string packageField(const std::string& deb, const std::string& field);
 class UnpackedPackage {
 public:
     explicit UnpackedPackage(const std::string& deb);
-    ~UnpackedPackage();
-    UnpackedPackage(const UnpackedPackage&) = delete;
-    UnpackedPackage& operator=(const UnpackedPackage&) = delete;
 
     // The folder that stands for the root of the installed system.
-    const std::string& root() const { return folder; }
+    std::string root() const { return folder.path().string(); }
 
 private:
-    std::string folder;
+    TempDir folder;
 };
 
 // The keys of a desktop entry file's [Desktop Entry] group.

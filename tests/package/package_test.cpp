@@ -110,6 +110,22 @@ TEST(PackageMetadata, MenuEntryAndMetadataPassTheValidatorsAndNameWhatIsInstalle
     }
 }
 
+// Staged installs, as distributions make them: the files land under DESTDIR,
+// the menu entry names where they will be once the stage is copied to /.
+TEST(GameInstall, StagedInstallGivesAMenuEntryNamingTheFinalPrefix) {
+    TempDir stage;
+    const std::string root = stage.path().string();
+    const auto [status, output] =
+        runChecked("DESTDIR='" + root + "' " CMAKE_COMMAND " --install " ZEPHRA_BINARY_DIR
+                   " --component game --prefix /opt/pouncer");
+    ASSERT_EQ(status, 0) << output;
+    const auto entry = readDesktopEntry(root + "/opt/pouncer/share/applications/pouncer.desktop");
+    EXPECT_EQ(entry.at("Exec"), "/opt/pouncer/bin/pouncer_windowed");
+    EXPECT_EQ(entry.at("Path"), "/opt/pouncer/share/pouncer");
+    EXPECT_TRUE(fs::exists(root + entry.at("Exec")));
+    EXPECT_TRUE(fs::exists(root + entry.at("Path") + "/data/shader.cg"));
+}
+
 // Started from the unpacked package as the menu starts it: the program its
 // Exec line names, in the folder its Path line names, both under the
 // temporary root instead of /.
