@@ -32,4 +32,19 @@ inline int64_t imageByteCount(int64_t width, int64_t height, int bytesPerPixel) 
     return width * height * bytesPerPixel;
 }
 
+// What a picture file may declare. A few hundred bytes of header can claim
+// gigabytes of pixels, which the decoders would then fill from nothing: no
+// side beyond the largest texture that common drivers accept, and no more
+// than 256 MiB decoded. The game's own pictures are at most 1024 wide.
+constexpr int64_t maxPictureSide = 16384;
+constexpr int64_t maxPictureBytes = int64_t(256) << 20;
+
+// imageByteCount for a picture file's declared size, or -1 when the picture
+// exceeds the limits above.
+inline int64_t pictureByteCount(int64_t width, int64_t height, int bytesPerPixel) {
+    if (width > maxPictureSide || height > maxPictureSide) return -1;
+    int64_t bytes = imageByteCount(width, height, bytesPerPixel);
+    return bytes > maxPictureBytes ? -1 : bytes;
+}
+
 }  // namespace Zephra

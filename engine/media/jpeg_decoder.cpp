@@ -130,7 +130,7 @@ BitmapImage* decodeJpeg(Utils::InputStream& stream) {
     if (!readJpegHeader(decoder, file.get(), length)) failJpeg();
     jpeg_decompress_struct& info = decoder->info;
     // Checked before the library sizes its own buffers for the picture.
-    int64_t bytes = imageByteCount(info.image_width, info.image_height, 3);
+    int64_t bytes = pictureByteCount(info.image_width, info.image_height, 3);
     if (bytes < 0) failJpeg();
 
     if (!startJpegDecoding(decoder)) failJpeg();

@@ -122,6 +122,9 @@ BitmapImage* decodePng(Utils::InputStream& stream) {
     structs.info = png_create_info_struct(structs.png);
     if (!structs.info) throw Exceptions::UnsupportedFormatException("Unsupported format");
     png_set_read_fn(structs.png, &source, readFromStream);
+    // libpng then refuses an oversized header itself, before it sizes the
+    // row buffers it keeps for decoding.
+    png_set_user_limits(structs.png, maxPictureSide, maxPictureSide);
 
     PngRowLayout layout;
     if (!readPngHeader(structs.png, structs.info, &layout)) failPng(source);
@@ -134,7 +137,7 @@ BitmapImage* decodePng(Utils::InputStream& stream) {
     else
         throw Exceptions::UnsupportedFormatException("Unsupported format");
     int bytesPerPixel = imageBytesPerPixel(pixelType);
-    int64_t bytes = imageByteCount(layout.width, layout.height, bytesPerPixel);
+    int64_t bytes = pictureByteCount(layout.width, layout.height, bytesPerPixel);
     // The rows must be exactly as wide as the buffer's rows: anything else
     // would let libpng write past them.
     if (bytes < 0 || layout.rowBytes != static_cast<size_t>(layout.width) * bytesPerPixel)

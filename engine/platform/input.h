@@ -13,7 +13,8 @@ enum class MouseButtonEnum { Left, Right };
 // that falls between two frames still counts, once, as with an asynchronous
 // key query's "pressed since the last call" bit.
 bool isKeyDown(KeyEnum key);
-// The physical state of the button right now, wherever the pointer is.
+// Whether the button is down now, wherever the pointer is, or was pressed
+// since the previous call for it: a click between two frames counts once.
 bool isMouseButtonDown(MouseButtonEnum button);
 // The pointer in window's client pixels; negative or beyond the size when
 // the pointer is outside the window.

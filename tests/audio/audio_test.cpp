@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -49,15 +50,34 @@ public:
         return left;
     }
 
+    // Seconds of sound the driver has written so far. The driver writes at
+    // the pace of a real device, but a busy machine can slow it or the test
+    // down: tests count what was written, not what the clock says.
+    double written() const {
+        std::error_code error;
+        auto bytes = std::filesystem::file_size(dir.file("out.raw"), error);
+        return error ? 0.0 : double(bytes) / (4.0 * Rate);
+    }
+    // Waits until the driver has written `seconds` more of output.
+    void waitForMoreOutput(double seconds) const {
+        const double target = written() + seconds;
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (written() < target) {
+            ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the audio driver stopped writing";
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+
     TempDir dir;
     BOOL opened;
 };
 
 void waitUntilSilent(HSTREAM stream) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (BASS_ChannelIsActive(stream) == BASS_ACTIVE_PLAYING &&
-           std::chrono::steady_clock::now() < deadline)
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (BASS_ChannelIsActive(stream) == BASS_ACTIVE_PLAYING) {
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the sound never ended";
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 // Stretches of sound, found in 10 ms windows; gaps under 50 ms are joined.
@@ -111,13 +131,14 @@ TEST(AudioPlayback, PlayWhilePlayingKeepsGoingAndFlushRestarts) {
     DiskOutput out;
     HSTREAM tone = BASS_StreamCreateFile(FALSE, Tone.c_str(), 0, 0, 0);
     ASSERT_TRUE(BASS_StreamPlay(tone, FALSE, 0));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    out.waitForMoreOutput(0.3);
     ASSERT_EQ(BASS_ChannelIsActive(tone), (DWORD)BASS_ACTIVE_PLAYING);
     ASSERT_TRUE(BASS_StreamPlay(tone, FALSE, 0));  // undisturbed
     waitUntilSilent(tone);
+    out.waitForMoreOutput(0.25);  // a clear gap between the two runs
 
     ASSERT_TRUE(BASS_StreamPlay(tone, FALSE, 0));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    out.waitForMoreOutput(0.4);  // at least 0.3 s of it heard, whatever the buffering
     ASSERT_TRUE(BASS_StreamPlay(tone, TRUE, 0));  // flush: from the start again
     waitUntilSilent(tone);
 
@@ -132,7 +153,7 @@ TEST(AudioPlayback, PlayingAnEndedStreamStartsItAgain) {
     HSTREAM tone = BASS_StreamCreateFile(FALSE, Tone.c_str(), 0, 0, 0);
     ASSERT_TRUE(BASS_StreamPlay(tone, FALSE, 0));
     waitUntilSilent(tone);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    out.waitForMoreOutput(0.25);
     ASSERT_TRUE(BASS_StreamPlay(tone, FALSE, 0));
     waitUntilSilent(tone);
 

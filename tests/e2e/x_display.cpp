@@ -69,12 +69,18 @@ std::optional<XWindow> findWindow(const std::string& name) {
 }
 
 std::optional<XWindow> waitForWindow(const std::string& name, double timeout) {
+    std::optional<XWindow> window;
+    waitUntil([&] { return bool(window = findWindow(name)); }, timeout);
+    return window;
+}
+
+bool waitUntil(const std::function<bool()>& condition, double timeout) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout);
-    while (std::chrono::steady_clock::now() < end) {
-        if (auto window = findWindow(name)) return window;
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= end) return false;
         sleepSeconds(0.05);
     }
-    return std::nullopt;
 }
 
 Picture takeScreenshot(int x, int y, int width, int height, const std::string& label) {

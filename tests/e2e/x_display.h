@@ -4,6 +4,7 @@
 // suites running at the same time never cover the game.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,3 +40,6 @@ void movePointer(int x, int y);
 void clickButton(int button);
 void pressKey(const std::string& key);
 void sleepSeconds(double seconds);
+// Polls the condition every 50 ms until it holds (true) or timeout seconds
+// have passed (false). A slow machine only makes it take longer.
+bool waitUntil(const std::function<bool()>& condition, double timeout);

@@ -90,3 +90,33 @@ TEST(JpegDecoder, RejectsCorruptHeadersAndOversizedDimensions) {
     }
     EXPECT_EQ(rejectionOf(huge), "Unsupported format");
 }
+
+namespace {
+
+// The file with the frame header's height and width replaced.
+std::string withJpegSize(std::string jpeg, int width, int height) {
+    size_t frame = findMarker(jpeg, 0xC0);
+    if (frame == std::string::npos) return jpeg;
+    jpeg[frame + 5] = char(height >> 8);
+    jpeg[frame + 6] = char(height & 0xFF);
+    jpeg[frame + 7] = char(width >> 8);
+    jpeg[frame + 8] = char(width & 0xFF);
+    return jpeg;
+}
+
+}  // namespace
+
+// A few hundred bytes can claim gigabytes of pixels, which the decoder would
+// otherwise fill from the file's missing end, for minutes.
+TEST(JpegDecoder, RefusesPicturesTooLargeForAnyTextureBeforeDecoding) {
+    std::string small = encodeJpeg(twoBandJpeg(16, 16, red, blue));
+    ASSERT_LT(small.size(), 1024u);
+    EXPECT_EQ(rejectionOf(withJpegSize(small, 26000, 27000)), "Unsupported format");  // 2.1 GB
+    EXPECT_EQ(rejectionOf(withJpegSize(small, 12000, 12000)), "Unsupported format");  // 432 MB
+    EXPECT_EQ(rejectionOf(withJpegSize(small, 16385, 8)), "Unsupported format");      // one side
+    EXPECT_EQ(rejectionOf(withJpegSize(small, 8, 16385)), "Unsupported format");
+
+    // The largest side any texture takes still decodes.
+    auto wide = decodeBytes(encodeJpeg(twoBandJpeg(16384, 8, red, blue)));
+    EXPECT_EQ(wide->getWidth(), 16384);
+}

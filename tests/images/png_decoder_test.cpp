@@ -159,3 +159,28 @@ TEST(PngDecoder, RejectsDimensionsBeyondTheBufferLimitBeforeAllocating) {
                         '\x08', '\x06', '\x00', '\x00', '\x00'};
     EXPECT_EQ(rejectionOf(withPngChunk(png, "IHDR", ihdr)), "Unsupported format");
 }
+
+TEST(PngDecoder, RefusesPicturesTooLargeForAnyTexture) {
+    std::string png = encodePng(redOverBlue());
+    auto header = [](uint32_t width, uint32_t height) {
+        std::string ihdr(13, '\0');
+        for (int i = 0; i < 4; ++i) {
+            ihdr[i] = char(width >> (24 - 8 * i));
+            ihdr[4 + i] = char(height >> (24 - 8 * i));
+        }
+        ihdr[8] = 8;  // bit depth
+        ihdr[9] = 2;  // RGB
+        return ihdr;
+    };
+    EXPECT_EQ(rejectionOf(withPngChunk(png, "IHDR", header(12000, 12000))), "Unsupported format");
+    // Whole, decodable files, refused for one side alone.
+    std::vector<int> samples(16385 * 2 * 3, 7);
+    EXPECT_EQ(rejectionOf(encodePng(rgbPicture(16385, 2, PNG_COLOR_TYPE_RGB, samples))),
+              "Unsupported format");
+    EXPECT_EQ(rejectionOf(encodePng(rgbPicture(2, 16385, PNG_COLOR_TYPE_RGB, samples))),
+              "Unsupported format");
+
+    samples.resize(16384 * 2 * 3);
+    auto image = decodeBytes(encodePng(rgbPicture(16384, 2, PNG_COLOR_TYPE_RGB, samples)));
+    EXPECT_EQ(image->getWidth(), 16384);
+}

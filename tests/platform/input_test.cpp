@@ -77,3 +77,20 @@ TEST(Input, EscapeTappedBetweenTwoQueriesCountsOnce) {
     EXPECT_TRUE(eventually([] { return isKeyDown(KeyEnum::Escape); }));
     EXPECT_FALSE(isKeyDown(KeyEnum::Escape)) << "one tap counts once";
 }
+
+TEST(Input, ClickBetweenTwoQueriesCountsOnceForThatButton) {
+    Window window(800, 600, true);
+    ASSERT_TRUE(runOk("xdotool mousemove 300 300"));
+    EXPECT_TRUE(eventually([&] { return cursorAt(window, 295, 295); }));
+    EXPECT_FALSE(isMouseButtonDown(MouseButtonEnum::Left));
+    EXPECT_FALSE(isMouseButtonDown(MouseButtonEnum::Right));
+    for (MouseButtonEnum button : {MouseButtonEnum::Left, MouseButtonEnum::Right}) {
+        const MouseButtonEnum other =
+            button == MouseButtonEnum::Left ? MouseButtonEnum::Right : MouseButtonEnum::Left;
+        // Press and release both reach the process before the next query.
+        ASSERT_TRUE(runOk(button == MouseButtonEnum::Left ? "xdotool click 1" : "xdotool click 3"));
+        EXPECT_TRUE(eventually([&] { return isMouseButtonDown(button); }));
+        EXPECT_FALSE(isMouseButtonDown(button)) << "one click counts once";
+        EXPECT_FALSE(isMouseButtonDown(other)) << "a click counts for its own button only";
+    }
+}

@@ -2,8 +2,9 @@
 // Implements: lazy start of SDL's video subsystem (kept for the process),
 //   screen saver and display power-down off, one-event-per-call pump that
 //   turns the close request into PumpResult::Quit.
-//   Key presses are taken out before they reach the queue and only latched
-//   for the key query, so a tap between two frames is not lost.
+//   Key and mouse-button presses are taken out before they reach the queue
+//   and only latched for the input queries, so a tap or click between two
+//   frames is not lost.
 // Lacks: input events are not queued at all (the game polls the keyboard and
 //   the mouse), so nothing here reports keys, buttons or motion.
 #include "platform/gl_context.h"
@@ -21,7 +22,7 @@ namespace {
 const Uint32 ignoredEvents[] = {
     SDL_KEYUP, SDL_TEXTEDITING, SDL_TEXTINPUT, SDL_KEYMAPCHANGED,
     SDL_TEXTEDITING_EXT,
-    SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL,
+    SDL_MOUSEMOTION, SDL_MOUSEBUTTONUP, SDL_MOUSEWHEEL,
     SDL_JOYAXISMOTION, SDL_JOYBALLMOTION, SDL_JOYHATMOTION, SDL_JOYBUTTONDOWN,
     SDL_JOYBUTTONUP, SDL_JOYDEVICEADDED, SDL_JOYDEVICEREMOVED, SDL_JOYBATTERYUPDATED,
     SDL_CONTROLLERAXISMOTION, SDL_CONTROLLERBUTTONDOWN, SDL_CONTROLLERBUTTONUP,
@@ -36,24 +37,39 @@ const Uint32 ignoredEvents[] = {
     SDL_RENDER_TARGETS_RESET, SDL_RENDER_DEVICE_RESET,
 };
 
-bool escapePressed = false;  // since the last takeEscapePress()
+// Presses since the last take*Press() call.
+bool escapePressed = false;
+bool leftButtonPressed = false;
+bool rightButtonPressed = false;
 
-// Runs inside SDL's event processing, before anything is queued. Key presses
-// are latched here and then dropped, so that they never wait in the queue
-// in front of the close request.
-int SDLCALL latchAndDropKeyPresses(void*, SDL_Event* event) {
-    if (event->type != SDL_KEYDOWN) return 1;
-    if (event->key.keysym.scancode == SDL_SCANCODE_ESCAPE) escapePressed = true;
-    return 0;
+// Runs inside SDL's event processing, before anything is queued. Key and
+// button presses are latched here and then dropped, so that they never wait
+// in the queue in front of the close request.
+int SDLCALL latchAndDropPresses(void*, SDL_Event* event) {
+    switch (event->type) {
+    case SDL_KEYDOWN:
+        if (event->key.keysym.scancode == SDL_SCANCODE_ESCAPE) escapePressed = true;
+        return 0;
+    case SDL_MOUSEBUTTONDOWN:
+        if (event->button.button == SDL_BUTTON_LEFT) leftButtonPressed = true;
+        if (event->button.button == SDL_BUTTON_RIGHT) rightButtonPressed = true;
+        return 0;
+    default:
+        return 1;
+    }
+}
+
+bool take(bool& latch) {
+    const bool pressed = latch;
+    latch = false;
+    return pressed;
 }
 
 }  // namespace
 
-bool takeEscapePress() {
-    const bool pressed = escapePressed;
-    escapePressed = false;
-    return pressed;
-}
+bool takeEscapePress() { return take(escapePressed); }
+
+bool takeButtonPress(bool right) { return take(right ? rightButtonPressed : leftButtonPressed); }
 
 bool initVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
@@ -63,7 +79,7 @@ bool initVideo() {
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     for (Uint32 type : ignoredEvents) SDL_EventState(type, SDL_IGNORE);
-    SDL_SetEventFilter(latchAndDropKeyPresses, nullptr);
+    SDL_SetEventFilter(latchAndDropPresses, nullptr);
     SDL_DisableScreenSaver();
     return true;
 }

@@ -1,12 +1,14 @@
 // SDL2 backend: polled keyboard and mouse state.
 // Implements: the Escape key from SDL's keyboard state (refreshed on each
 //   query) or a press latched since the previous query; the mouse buttons
-//   and the cursor from the window system's pointer state at the moment of
-//   the call, wherever the pointer is.
+//   from the window system's pointer state at the moment of the call,
+//   wherever the pointer is, or a press over our windows latched since the
+//   previous query of that button; the cursor from the pointer state.
 //   On X11 the pointer is asked of the X server itself (XQueryPointer):
 //   SDL's global mouse state is refreshed only by motion over our windows.
 // Lacks: keys reach the keyboard state only while one of our windows has the
-//   keyboard focus, as on any window system without a global key query.
+//   keyboard focus, as on any window system without a global key query; a
+//   click shorter than a frame is latched only when it lands on our window.
 #include "platform/input.h"
 
 #include "platform/sdl/sdl_platform.h"
@@ -60,15 +62,22 @@ bool isKeyDown(KeyEnum key) {
 
 bool isMouseButtonDown(MouseButtonEnum button) {
     if (!SDL_WasInit(SDL_INIT_VIDEO)) return false;
-    // Asks the window system directly, so a button pressed outside our
-    // windows counts too.
+    // Latches the presses that arrived since the previous pump; a click that
+    // began and ended between two frames still counts, once.
+    SDL_PumpEvents();
+    // Asks the window system directly, so a button held outside our windows
+    // counts too.
     int x = 0, y = 0;
     const Uint32 buttons = pointerState(x, y);
     switch (button) {
-    case MouseButtonEnum::Left:
-        return (buttons & SDL_BUTTON_LMASK) != 0;
-    case MouseButtonEnum::Right:
-        return (buttons & SDL_BUTTON_RMASK) != 0;
+    case MouseButtonEnum::Left: {
+        const bool pressedSinceLastCall = Platform::Sdl::takeButtonPress(false);
+        return (buttons & SDL_BUTTON_LMASK) != 0 || pressedSinceLastCall;
+    }
+    case MouseButtonEnum::Right: {
+        const bool pressedSinceLastCall = Platform::Sdl::takeButtonPress(true);
+        return (buttons & SDL_BUTTON_RMASK) != 0 || pressedSinceLastCall;
+    }
     }
     return false;
 }

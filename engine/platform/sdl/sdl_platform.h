@@ -53,6 +53,9 @@ bool initVideo();
 
 // Whether Escape was pressed since the last call; clears the latch.
 bool takeEscapePress();
+// Whether the left (or right) button was pressed over one of our windows
+// since the last call for that button; clears its latch.
+bool takeButtonPress(bool right);
 
 // Sets SDL's GL attributes for format: what the next native window and the
 // next context are created with.
