@@ -2,7 +2,9 @@
 // display: its sprite turns, its text shows, Escape and a close request end it.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <memory>
 
 #include "game_process.h"
 #include "x_display.h"
@@ -41,13 +43,15 @@ protected:
         window = *found;
         ASSERT_EQ(window.width, Width);
         ASSERT_EQ(window.height, Height);
-        for (int tries = 0; tries < StartTimeout / 0.1; ++tries) {
-            const Picture shot = screenshot("first_frame");
-            if (count(shot, SpriteLeft, SpriteTop, SpriteSize, SpriteSize, isOrange) > 0) return;
-            ASSERT_TRUE(example->isRunning()) << example->errorOutput();
-            sleepSeconds(0.1);
-        }
-        FAIL() << "the sprite never showed";
+        const bool shown = waitUntil(
+            [&] {
+                return !example->isRunning() ||
+                       count(screenshot("first_frame"), SpriteLeft, SpriteTop, SpriteSize,
+                             SpriteSize, isOrange) > 0;
+            },
+            StartTimeout);
+        ASSERT_TRUE(example->isRunning()) << example->errorOutput();
+        ASSERT_TRUE(shown) << "the sprite never showed";
     }
 
     Picture screenshot(const std::string& label) {
@@ -75,14 +79,15 @@ TEST_F(HelloSprite, DrawsItsTurningSpriteAndTextUntilEscape) {
     EXPECT_LT(text, 420 * 35 / 2);
 
     // The world matrix turns the sprite with time, frame after frame.
-    bool turned = false;
-    for (int tries = 0; tries < 100 && !turned; ++tries) {
-        sleepSeconds(0.1);
-        const Picture later = screenshot("later");
-        for (int y = SpriteTop; y < SpriteTop + SpriteSize && !turned; ++y)
-            for (int x = SpriteLeft; x < SpriteLeft + SpriteSize && !turned; ++x)
-                turned = isWhite(first.at(x, y)) != isWhite(later.at(x, y));
-    }
+    const bool turned = waitUntil(
+        [&] {
+            const Picture later = screenshot("later");
+            for (int y = SpriteTop; y < SpriteTop + SpriteSize; ++y)
+                for (int x = SpriteLeft; x < SpriteLeft + SpriteSize; ++x)
+                    if (isWhite(first.at(x, y)) != isWhite(later.at(x, y))) return true;
+            return false;
+        },
+        StartTimeout);
     EXPECT_TRUE(turned) << "the sprite stands still";
 
     pressKey("Escape");
