@@ -1,5 +1,6 @@
 # The front door. `make` builds everything into build/, `make run` plays,
-# `make test` runs every suite, `make bench` prints the benchmarks' figures.
+# `make test` runs every suite, `make bench` prints the benchmarks' figures,
+# `make package` builds the game's Debian package into build/.
 BUILD      := build
 ASAN_BUILD := build-asan
 JOBS       := $(shell nproc 2>/dev/null || echo 2)
@@ -16,7 +17,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build test test-asan run bench clean
+.PHONY: all deps build test test-asan run bench package clean
 
 all: build
 
@@ -47,6 +48,10 @@ run: build
 
 bench: build
 	$(XRUN) cmake --build $(BUILD) --target run_bench
+
+package: build
+	cd $(BUILD) && cpack --config CPackConfig.cmake
+	@ls $(BUILD)/pouncer_*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

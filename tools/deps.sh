@@ -16,6 +16,7 @@ required=(
   fonts-crosextra-carlito
   libgtest-dev libstb-dev
   python3
+  dpkg-dev file desktop-file-utils appstream
 )
 assets=(python3-pil python3-numpy lame)
 fuzz=(clang libclang-rt-14-dev)

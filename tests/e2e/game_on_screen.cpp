@@ -23,7 +23,7 @@ bool isBlank(const Picture& picture) {
 void GameOnScreen::startGame(const std::string& folder,
                              const std::map<std::string, std::string>& environment) {
     movePointer(WindowX + Width / 2, WindowY + Height / 2);
-    game = std::make_unique<GameProcess>(folder, environment);
+    game = std::make_unique<GameProcess>(folder, environment, program);
     auto found = waitForWindow("Zephra Window", StartTimeout);
     if (!found) {
         std::string seen;

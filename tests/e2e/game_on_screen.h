@@ -35,6 +35,8 @@ protected:
     void pointAt(int x, int y);
 
     XDisplay display;
+    // The program startGame starts.
+    std::string program = ZEPHRA_BINARY_DIR "/pouncer_windowed";
     std::unique_ptr<GameProcess> game;
     XWindow window;
 };

@@ -13,12 +13,12 @@
 #include <unistd.h>
 
 GameProcess::GameProcess(const std::string& workingDirectory,
-                         const std::map<std::string, std::string>& environment) {
+                         const std::map<std::string, std::string>& environment,
+                         const std::string& program) {
     char pattern[] = "/tmp/pouncer-stderr-XXXXXX";
     const int errorFd = mkstemp(pattern);
     if (errorFd < 0) throw std::runtime_error("cannot create the stderr file");
     errorFile = pattern;
-    const std::string program = std::string(ZEPHRA_BINARY_DIR) + "/pouncer_windowed";
     pid = fork();
     if (pid == 0) {
         if (chdir(workingDirectory.c_str()) != 0) _exit(126);

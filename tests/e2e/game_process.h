@@ -9,10 +9,12 @@
 
 class GameProcess {
 public:
-    // Starts build/pouncer_windowed in workingDirectory, with SDL's silent
-    // audio driver unless environment names another.
+    // Starts program (build/pouncer_windowed unless named) in
+    // workingDirectory, with SDL's silent audio driver unless environment
+    // names another.
     GameProcess(const std::string& workingDirectory,
-                const std::map<std::string, std::string>& environment = {});
+                const std::map<std::string, std::string>& environment = {},
+                const std::string& program = ZEPHRA_BINARY_DIR "/pouncer_windowed");
     // A game still running at the end of a test is killed.
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Writes every picture, sound and the shader of data/, byte for byte the same
-on every run (fixed seeds, no timestamps), plus the reviewers' contact sheet.
+"""Writes every picture, sound and the shader of data/ and the menu icons in
+data/desktop/, byte for byte the same on every run (fixed seeds, no timestamps),
+plus the reviewers' contact sheet.
 
   tools/assets/make_assets.py                 rewrite data/ and the contact sheet
   tools/assets/make_assets.py --check         regenerate into a temporary folder
@@ -35,6 +36,7 @@ import canvas  # noqa: E402
 import cat  # noqa: E402
 import cat_poses  # noqa: E402
 import contact_sheet  # noqa: E402
+import icon  # noqa: E402
 import music  # noqa: E402
 import pickups  # noqa: E402
 import scenery  # noqa: E402
@@ -72,13 +74,21 @@ def write_all(out, sheet_path):
             canvas.save_png(image, path)
         made.append((name, image))
         print('wrote', path)
+    # The menu icons live beside the assets but are not loaded by the game.
+    os.makedirs(os.path.join(out, 'desktop'), exist_ok=True)
+    for name, image in icon.all_icons():
+        path = os.path.join(out, name)
+        canvas.save_png(image, path)
+        made.append((name, image))
+        print('wrote', path)
     with open(os.path.join(out, 'shader.cg'), 'w', newline='\n') as f:
         f.write(shader.SOURCE)
     synth.encode_mp3(synth.to_pcm(music.chime()), 1, 96, os.path.join(out, 'point.mp3'))
     synth.encode_mp3(synth.to_pcm(music.music()), 2, 128, os.path.join(out, 'music.mp3'))
     print('wrote shader.cg, point.mp3, music.mp3 in', out)
     if sheet_path:
-        canvas.save_png(contact_sheet.sheet(made), sheet_path)
+        shown = [(os.path.basename(name), image) for name, image in made]
+        canvas.save_png(contact_sheet.sheet(shown), sheet_path)
         print('wrote', sheet_path)
     return [name for name, _ in made] + ['shader.cg', 'point.mp3', 'music.mp3']
 
