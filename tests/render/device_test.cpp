@@ -2,6 +2,10 @@
 #include <cstdio>
 #include <cstring>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 #include "render/gl_entry_points.h"
 #include "render/matrix.h"
 #include "render/render_state.h"
@@ -12,6 +16,15 @@ using namespace Zephra;
 namespace {
 
 class DeviceTest : public RenderTest {};
+
+// LeakSanitizer ignores what is allocated while one of these lives: for
+// leaks of the driver that a test cannot avoid and LSan cannot name.
+struct IgnoredLeaks {
+#if defined(__SANITIZE_ADDRESS__)
+    IgnoredLeaks() { __lsan_disable(); }
+    ~IgnoredLeaks() { __lsan_enable(); }
+#endif
+};
 
 // How many pixels of the X screen show exactly this colour, as a screenshot
 // sees what the device presented.
@@ -60,6 +73,11 @@ TEST_F(DeviceTest, StartUpLeavesTheClientAreaAsViewportAndAFreshView) {
 }
 
 TEST_F(DeviceTest, MultisampledRequestStartsWithOrWithoutSamples) {
+    // Mesa's software driver keeps one buffer of a multisampled drawable
+    // (1 MB) after the context and window are gone, in unnamed functions of
+    // the driver; every other test would still report a context or window
+    // that we forget.
+    IgnoredLeaks driverKeepsAMultisampleBuffer;
     Window other(64, 64, true);
     Device multisampled(other, 24, 8, 4, 0);
     EXPECT_EQ(Device::current, &multisampled);
