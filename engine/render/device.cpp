@@ -34,7 +34,9 @@ bool Device::capable = true;
 Device::Device(Window& window, int depthBits, int stencilBits, int samples, int floatColor)
     : window(window) {
     Device* previous = current;
-    context = Platform::createGLContext(window, depthBits, stencilBits, samples, floatColor == 1);
+    // A temporary context for the multisampled format passes the same check.
+    context = Platform::createGLContext(window, depthBits, stencilBits, samples, floatColor == 1,
+                                        &loadExtensions);
     Platform::makeCurrent(window, context);
     try {
         if (!loadExtensions()) throw Exceptions::DeviceNotCapableException(notCapableMessage);

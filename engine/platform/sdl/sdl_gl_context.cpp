@@ -53,8 +53,10 @@ bool recreateNativeWindow(WindowState& state) {
 
 }  // namespace
 
+// The multisampled format is asked of the window system directly: no
+// temporary context, so probeCheck is never called.
 GLContext* createGLContext(Window& window, int depthBits, int stencilBits, int samples,
-                           bool floatColor) {
+                           bool floatColor, ProbeCheck) {
     WindowState& state = Sdl::stateOf(window);
     SurfaceFormat wanted;
     wanted.depthBits = depthBits;
@@ -100,6 +102,8 @@ void* getGLProcAddress(const char* name) {
     if (!SDL_GL_GetCurrentContext()) return nullptr;
     return SDL_GL_GetProcAddress(name);
 }
+
+bool procAddressProvesPresence() { return false; }
 
 bool hasPixelFormatChooser() { return true; }
 
