@@ -25,6 +25,14 @@ void GameOnScreen::startGame(const std::string& folder,
     game = std::make_unique<GameProcess>(folder, environment);
     auto found = waitForWindow("Zephra Window", StartTimeout);
     ASSERT_TRUE(found) << "the game window never appeared; stderr: " << game->errorOutput();
+    // Some window systems (Wine's) first show the window at its outer size
+    // and then shrink it to the client area: wait for the size to settle.
+    for (int tries = 0; tries < 50 && found && (found->width != Width || found->height != Height);
+         ++tries) {
+        sleepSeconds(0.1);
+        found = findWindow("Zephra Window");
+    }
+    ASSERT_TRUE(found) << "the game window went away; stderr: " << game->errorOutput();
     window = *found;
     ASSERT_EQ(window.width, Width);
     ASSERT_EQ(window.height, Height);
@@ -54,6 +62,7 @@ void GameOnScreen::clickAway(const std::string& page) {
 }
 
 void GameOnScreen::quitWithEscape() {
+    focusWindow(window.id);
     pressKey("Escape");
     EXPECT_EQ(game->waitForExit(10.0), 0) << game->errorOutput();
 }

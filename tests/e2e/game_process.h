@@ -9,10 +9,11 @@
 
 class GameProcess {
 public:
-    // Starts build/pouncer_windowed in workingDirectory, with SDL's silent
-    // audio driver unless environment names another.
+    // Starts program (pouncer_windowed unless named) in workingDirectory,
+    // with SDL's silent audio driver unless environment names another.
     GameProcess(const std::string& workingDirectory,
-                const std::map<std::string, std::string>& environment = {});
+                const std::map<std::string, std::string>& environment = {},
+                const std::string& program = "pouncer_windowed");
     // A game still running at the end of a test is killed.
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;

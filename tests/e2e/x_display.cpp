@@ -91,6 +91,10 @@ void movePointer(int x, int y) {
     runCommand("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
 }
 
+void focusWindow(const std::string& id) {
+    runCommand("timeout 10 xdotool windowfocus --sync " + id + " 2>/dev/null");
+}
+
 void clickButton(int button) {
     // Long enough to span a slow frame, shorter than the splash's pause.
     const std::string b = std::to_string(button);

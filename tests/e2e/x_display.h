@@ -35,6 +35,9 @@ std::optional<XWindow> waitForWindow(const std::string& name, double timeout);
 Picture takeScreenshot(int x, int y, int width, int height, const std::string& label);
 
 void movePointer(int x, int y);
+// Gives the window the keyboard focus, as a person's click on it would; some
+// window systems (Wine's) read keys only for a window that has it.
+void focusWindow(const std::string& id);
 // Presses and holds the button or key for a moment, as a person would.
 void clickButton(int button);
 void pressKey(const std::string& key);
