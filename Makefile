@@ -2,6 +2,7 @@
 # `make test` runs every suite, `make bench` prints the benchmarks' figures.
 BUILD      := build
 ASAN_BUILD := build-asan
+WIN_BUILD  := build-windows
 JOBS       := $(shell nproc 2>/dev/null || echo 2)
 
 # Suites and benchmarks open windows and OpenGL contexts: without a display
@@ -13,7 +14,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build test test-asan run bench clean
+.PHONY: all deps build test test-asan run bench clean windows test-windows
 
 all: build
 
@@ -45,5 +46,15 @@ run: build
 bench: build
 	$(XRUN) cmake --build $(BUILD) --target run_bench
 
+# Cross-built with mingw-w64: the two programs and pouncer-windows.zip in
+# build-windows/. The libraries are built once into a cache outside the tree.
+windows:
+	tools/windows/build.sh $(WIN_BUILD)
+
+# The Windows suites under Wine, each on an X server of its own.
+test-windows:
+	tools/windows/build.sh --tests $(WIN_BUILD)
+	ctest --test-dir $(WIN_BUILD) --output-on-failure
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD)
