@@ -67,10 +67,14 @@ Device::~Device() {
 }
 
 void Device::release() {
-    // The Cg context goes first, while the OpenGL context that holds its
-    // programs is still current; programs of it still held elsewhere must
-    // not be used after this.
-    if (cgContext) cgDestroyContext(cgContext);
+    // The Cg context goes first, with the OpenGL context that holds its
+    // programs current (another device may have been current since: WGL
+    // calls without a current context crash); programs of it still held
+    // elsewhere must not be used after this.
+    if (cgContext) {
+        if (context) Platform::makeCurrent(window, context);
+        cgDestroyContext(cgContext);
+    }
     cgContext = nullptr;
     Platform::destroyGLContext(context);
     context = nullptr;
