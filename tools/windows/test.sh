@@ -18,6 +18,8 @@ status=0
 "$here/build.sh" --tests "$win_build"
 ctest --test-dir "$win_build" --output-on-failure || status=1
 
+# Configured afresh first: the target list must be the tree's, not the last build's.
+cmake -S "$here/../.." -B "$linux_build" >/dev/null
 if cmake --build "$linux_build" --target help | grep -qw test_e2e_wine; then
   cmake --build "$linux_build" -j"$jobs" --target test_e2e_wine
   run=()
