@@ -20,7 +20,8 @@ ctest --test-dir "$win_build" --output-on-failure || status=1
 
 # Configured afresh first: the target list must be the tree's, not the last build's.
 cmake -S "$here/../.." -B "$linux_build" >/dev/null
-if cmake --build "$linux_build" --target help | grep -qw test_e2e_wine; then
+targets=$(cmake --build "$linux_build" --target help)
+if grep -qw test_e2e_wine <<<"$targets"; then
   cmake --build "$linux_build" -j"$jobs" --target test_e2e_wine
   run=()
   [ -n "${DISPLAY:-}" ] || run=(xvfb-run -a -s "-screen 0 1280x1024x24")
