@@ -51,10 +51,10 @@ bench: build
 windows:
 	tools/windows/build.sh $(WIN_BUILD)
 
-# The Windows suites under Wine, each on an X server of its own.
-test-windows:
-	tools/windows/build.sh --tests $(WIN_BUILD)
-	ctest --test-dir $(WIN_BUILD) --output-on-failure
+# The Windows suites under Wine, each on an X server of its own, and the
+# end-to-end suite (a Linux program in build/) playing the Windows programs.
+test-windows: deps $(BUILD)/CMakeCache.txt
+	tools/windows/test.sh $(BUILD) $(WIN_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD)

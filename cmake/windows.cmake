@@ -24,3 +24,5 @@ find_package(JPEG REQUIRED)
 find_package(Freetype REQUIRED)
 # FindFreetype does not know that the static library needs zlib.
 set_property(TARGET Freetype::Freetype APPEND PROPERTY INTERFACE_LINK_LIBRARIES ZLIB::ZLIB)
+# The release programs go out in a zip: no symbol tables in them.
+add_link_options($<$<CONFIG:Release>:-s>)

@@ -19,8 +19,14 @@ jobs=${ZEPHRA_JOBS:-2}
 
 deps=$("$here/build_deps.sh")
 
-# Configuring again is quick and picks up a new dependency folder.
-cmake -S "$root" -B "$build" -G Ninja \
+# Configuring again is quick. A new dependency folder needs a fresh
+# configure: CMake keeps the libraries it found in its cache.
+fresh=()
+if [ -f "$build/CMakeCache.txt" ] &&
+   ! grep -qxF "ZEPHRA_WINDOWS_DEPS:PATH=$deps" "$build/CMakeCache.txt"; then
+  fresh=(--fresh)
+fi
+cmake "${fresh[@]}" -S "$root" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64-x86_64.cmake" \
   -DZEPHRA_WINDOWS_DEPS="$deps" \
   -DCMAKE_BUILD_TYPE=Release \

@@ -102,6 +102,11 @@ build_sdl2() {
     off+=("-DSDL_$sub=OFF")
   done
   local src; src=$(unpacked libsdl2)
+  # The dynamic API (replacing a program's SDL at run time) is for shared SDLs.
+  # Linked statically with video off, its table would name the Windows video
+  # functions that are not built; SDL turns it off only by editing this file.
+  sed -i 's/^#define SDL_DYNAMIC_API 1$/#define SDL_DYNAMIC_API 0/' "$src/src/dynapi/SDL_dynapi.h"
+  grep -q '^#define SDL_DYNAMIC_API 0$' "$src/src/dynapi/SDL_dynapi.h"
   cmake_build sdl2 "$src" install \
     -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON \
     -DSDL_CCACHE=OFF "${off[@]}"

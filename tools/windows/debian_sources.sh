@@ -64,16 +64,20 @@ known_versions() {
 downloads_of() { echo "$cache/sources/$1-$2"; }
 
 # A mirror may list a security update whose files it does not carry yet:
-# the download fails and the next older version is tried.
+# the download fails and the next older version is tried. The miss is
+# remembered for a day, so that a build with everything cached stays quick.
 download() {
   local name=$1 version=$2 dir
   dir=$(downloads_of "$name" "$version")
   [ -f "$dir/.complete" ] && return 0
+  if [ -n "$(find "$dir.unserved" -mmin -1440 2>/dev/null)" ]; then return 1; fi
   rm -rf "$dir" && mkdir -p "$dir"
   if (cd "$dir" && apt-get source --download-only -qq "$name=$version" >/dev/null 2>&1); then
     touch "$dir/.complete"
+    rm -f "$dir.unserved"
   else
     rm -rf "$dir"
+    touch "$dir.unserved"
     echo "debian_sources.sh: $name $version is listed but not served; trying an older one" >&2
     return 1
   fi

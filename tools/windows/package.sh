@@ -18,8 +18,26 @@ rm -rf "$stage"
 mkdir -p "$folder/data"
 cp "$build/pouncer.exe" "$build/pouncer_windowed.exe" "$folder/"
 find "$root/data" -maxdepth 1 -type f ! -name CMakeLists.txt -exec cp {} "$folder/data/" \;
-# The font is Carlito, under the SIL Open Font License, which travels with it.
-cp /usr/share/doc/fonts-crosextra-carlito/copyright "$folder/data/calibri-license.txt"
+# The programs carry these libraries inside, and data/calibri.ttf is Carlito:
+# their licences ask for their notices to go with them. Debian's copyright
+# files of the same source packages (installed with their Linux builds)
+# hold them.
+mkdir -p "$folder/licenses"
+while read -r library package; do
+  notice=/usr/share/doc/$package/copyright
+  [ -f "$notice" ] || { echo "package.sh: $notice is missing (tools/deps.sh windows installs it)" >&2; exit 1; }
+  sed 's/$/\r/' "$notice" >"$folder/licenses/$library.txt"
+done <<'LIBRARIES'
+zlib zlib1g
+libpng libpng16-16
+libjpeg-turbo libjpeg62-turbo
+freetype libfreetype6
+SDL2 libsdl2-2.0-0
+SDL2_mixer libsdl2-mixer-2.0-0
+mingw-w64-runtime mingw-w64-x86-64-dev
+gcc-runtime gcc-mingw-w64-base
+carlito-font fonts-crosextra-carlito
+LIBRARIES
 sed 's/$/\r/' "$here/README.txt" >"$folder/README.txt"
 
 rm -f "$build/pouncer-windows.zip"
