@@ -109,8 +109,12 @@ bool refineFormat(int& format, const PIXELFORMATDESCRIPTOR& descriptor, int dept
         };
         const FLOAT noFloatAttributes[] = {0.0f, 0.0f};
         auto choose = wglFunction<ChoosePixelFormatARB>("wglChoosePixelFormatARB");
+        // Taken only when one was found: a driver may write anything into
+        // the answer when there is none.
+        int chosen = 0;
         UINT count = 0;
-        if (choose) choose(dc, attributes, noFloatAttributes, 1, &format, &count);
+        if (choose && choose(dc, attributes, noFloatAttributes, 1, &chosen, &count) && count > 0)
+            format = chosen;
     }
     // The temporary context has served its purpose; it goes with its window.
     wglMakeCurrent(nullptr, nullptr);
