@@ -48,11 +48,10 @@ void start(RunningGame& game, const std::string& program) {
     game.process = std::make_unique<GameProcess>(
         ZEPHRA_SOURCE_DIR, std::map<std::string, std::string>{{"WINEDEBUG", "-all,trace+system"}},
         program);
-    auto found = waitForWindow("Zephra Window", StartTimeout);
-    ASSERT_TRUE(found) << program << " showed no window; " << game.process->errorOutput();
+    auto found = waitForWindowSized("Zephra Window", 800, 600, StartTimeout);
+    ASSERT_TRUE(found) << program << " showed no 800 x 600 window; "
+                       << game.process->errorOutput();
     game.window = *found;
-    EXPECT_EQ(game.window.width, 800);
-    EXPECT_EQ(game.window.height, 600);
 }
 
 void quit(RunningGame& game) {

@@ -23,19 +23,10 @@ void GameOnScreen::startGame(const std::string& folder,
                              const std::map<std::string, std::string>& environment) {
     movePointer(WindowX + Width / 2, WindowY + Height / 2);
     game = std::make_unique<GameProcess>(folder, environment);
-    auto found = waitForWindow("Zephra Window", StartTimeout);
-    ASSERT_TRUE(found) << "the game window never appeared; stderr: " << game->errorOutput();
-    // Some window systems (Wine's) first show the window at its outer size
-    // and then shrink it to the client area: wait for the size to settle.
-    for (int tries = 0; tries < 50 && found && (found->width != Width || found->height != Height);
-         ++tries) {
-        sleepSeconds(0.1);
-        found = findWindow("Zephra Window");
-    }
-    ASSERT_TRUE(found) << "the game window went away; stderr: " << game->errorOutput();
+    auto found = waitForWindowSized("Zephra Window", Width, Height, StartTimeout);
+    ASSERT_TRUE(found) << "no " << Width << " x " << Height
+                       << " game window appeared; stderr: " << game->errorOutput();
     window = *found;
-    ASSERT_EQ(window.width, Width);
-    ASSERT_EQ(window.height, Height);
     pointAt(Width / 2, Height / 2);
     for (int tries = 0; tries < StartTimeout / 0.1; ++tries) {
         if (!isBlank(screenshot("first_frame"))) return;

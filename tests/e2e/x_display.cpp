@@ -77,6 +77,18 @@ std::optional<XWindow> waitForWindow(const std::string& name, double timeout) {
     return std::nullopt;
 }
 
+std::optional<XWindow> waitForWindowSized(const std::string& name, int width, int height,
+                                          double timeout) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout);
+    while (std::chrono::steady_clock::now() < end) {
+        for (const XWindow& window : listWindows())
+            if (window.name == name && window.width == width && window.height == height)
+                return window;
+        sleepSeconds(0.05);
+    }
+    return std::nullopt;
+}
+
 Picture takeScreenshot(int x, int y, int width, int height, const std::string& label) {
     std::ostringstream command;
     command << "import -window root -crop " << width << "x" << height << "+" << x << "+" << y

@@ -29,6 +29,10 @@ std::vector<XWindow> listWindows();
 std::optional<XWindow> findWindow(const std::string& name);
 // Polls until a window with this title exists, or gives up after timeout seconds.
 std::optional<XWindow> waitForWindow(const std::string& name, double timeout);
+// The same, for a window of this size. Some window systems (Wine's) show a
+// window at its outer size first and then shrink it to the client area.
+std::optional<XWindow> waitForWindowSized(const std::string& name, int width, int height,
+                                          double timeout);
 
 // The screen's pixels inside the rectangle; when ZEPHRA_E2E_SHOTS names a
 // folder, the picture is also kept there as <label>.ppm for a person to see.
