@@ -3,6 +3,7 @@
 # `make package` builds the game's Debian package into build/.
 BUILD      := build
 ASAN_BUILD := build-asan
+WIN_BUILD  := build-windows
 JOBS       := $(shell nproc 2>/dev/null || echo 2)
 # CI sets ZEPHRA_WERROR=ON: a warning fails its build.
 ZEPHRA_WERROR ?= OFF
@@ -17,7 +18,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build test test-asan run bench package clean
+.PHONY: all deps build test test-asan run bench package clean windows test-windows
 
 all: build
 
@@ -53,5 +54,15 @@ package: build
 	cd $(BUILD) && cpack --config CPackConfig.cmake
 	@ls $(BUILD)/pouncer_*.deb
 
+# Cross-built with mingw-w64: the two programs and pouncer-windows.zip in
+# build-windows/. The libraries are built once into a cache outside the tree.
+windows:
+	tools/windows/build.sh $(WIN_BUILD)
+
+# The Windows suites under Wine, each on an X server of its own, and the
+# end-to-end suite (a Linux program in build/) playing the Windows programs.
+test-windows: deps $(BUILD)/CMakeCache.txt
+	tools/windows/test.sh $(BUILD) $(WIN_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD)

@@ -6,6 +6,8 @@
 #   tools/deps.sh            what `make`, `make run` and `make test` need
 #   tools/deps.sh assets     also what tools/assets/ needs to regenerate data/
 #   tools/deps.sh fuzz       also what the fuzz targets need
+#   tools/deps.sh windows    also what cross-building for Windows needs
+#   tools/deps.sh wine       also what running the Windows programs needs
 set -euo pipefail
 
 required=(
@@ -20,13 +22,18 @@ required=(
 )
 assets=(python3-pil python3-numpy lame)
 fuzz=(clang libclang-rt-14-dev)
+windows=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
+         binutils-mingw-w64-x86-64 nasm ninja-build dpkg-dev googletest zip)
+wine=(wine wine64)
 
 wanted=("${required[@]}")
 for group in "$@"; do
   case "$group" in
     assets) wanted+=("${assets[@]}") ;;
     fuzz) wanted+=("${fuzz[@]}") ;;
-    *) echo "deps.sh: unknown group '$group' (known: assets, fuzz)" >&2; exit 2 ;;
+    windows) wanted+=("${windows[@]}") ;;
+    wine) wanted+=("${wine[@]}") ;;
+    *) echo "deps.sh: unknown group '$group' (known: assets, fuzz, windows, wine)" >&2; exit 2 ;;
   esac
 done
 
@@ -42,9 +49,9 @@ done
 echo "Installing missing Debian packages: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 if [ "$(id -u)" -eq 0 ]; then
-  apt-get update -qq && apt-get install -y -qq "${missing[@]}"
+  apt-get -o DPkg::Lock::Timeout=600 update -qq && apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}"
 elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
-  sudo -n apt-get update -qq && sudo -n DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+  sudo -n apt-get -o DPkg::Lock::Timeout=600 update -qq && sudo -n DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}"
 else
   echo "Cannot install packages without root. Run:" >&2
   echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2

@@ -17,16 +17,24 @@ struct GLContext;  // opaque, owned by the backend
 // window behind `window` (same size, place and style) where the window system
 // fixes the surface format at window creation. Null when no context can be
 // made; the new context is current on return.
+// Where the multisampled format is found through a temporary context (WGL),
+// probeCheck runs with that context current, before the window is touched:
+// false abandons the start-up and gives null.
+using ProbeCheck = bool (*)();
 GLContext* createGLContext(Window& window, int depthBits, int stencilBits, int samples,
-                           bool floatColor);
+                           bool floatColor, ProbeCheck probeCheck = nullptr);
 void makeCurrent(Window& window, GLContext* context);
 void destroyGLContext(GLContext* context);
 
-// The entry point for name in the current context, or null (always null
-// while no context is current). On some window
-// systems a non-null stub comes back for any name, so whether the context
-// really offers a function is for the caller to tell (GL version, extensions).
+// The entry point for name in the current context, OpenGL 1.1 functions
+// included, or null (always null while no context is current). On some
+// window systems a non-null stub comes back for any name, so whether the
+// context really offers a function is for the caller to tell (GL version,
+// extensions), unless procAddressProvesPresence().
 void* getGLProcAddress(const char* name);
+// Whether getGLProcAddress answers null for every extension function the
+// current context lacks (WGL does, GLX does not).
+bool procAddressProvesPresence();
 // Whether the platform has a multisample pixel-format chooser (the
 // counterpart of wglChoosePixelFormatARB).
 bool hasPixelFormatChooser();

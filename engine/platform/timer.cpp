@@ -1,30 +1,22 @@
-// Zephra::Timer on the monotonic steady clock (sub-microsecond ticks here).
-// The reset point is kept as the raw tick count and the time since it is
-// formed in double, so the result does not lose precision as the clock's
-// absolute value grows with uptime.
+// Zephra::Timer on the platform's high-resolution counter. The reset point
+// is kept as the raw tick count and the time since it is formed in double,
+// so the result does not lose precision as the counter's absolute value
+// grows with uptime; results are rounded to float only at the end.
 #include "platform/timer.h"
 
-#include <chrono>
+#include "platform/clock.h"
 
 namespace Zephra {
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-int64_t nowTicks() { return Clock::now().time_since_epoch().count(); }
-
-constexpr double secondsPerTick =
-    static_cast<double>(Clock::period::num) / static_cast<double>(Clock::period::den);
-
-}  // namespace
 
 void Timer::reset() {
-    startTicks = nowTicks();
+    secondsPerTick = 1.0 / static_cast<double>(Platform::clockTicksPerSecond());
+    startTicks = Platform::readClockTicks();
     last = 0.0f;
 }
 
 float Timer::getTime() const {
-    return static_cast<float>(static_cast<double>(nowTicks() - startTicks) * secondsPerTick);
+    const std::int64_t elapsed = Platform::readClockTicks() - startTicks;
+    return static_cast<float>(static_cast<double>(elapsed) * secondsPerTick);
 }
 
 float Timer::getDelta() {

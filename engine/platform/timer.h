@@ -15,8 +15,9 @@ public:
     float getDelta();
 
 private:
-    int64_t startTicks = 0;  // raw clock reading at reset, kept exactly
-    float last = 0.0f;       // time since reset at the previous getDelta
+    double secondsPerTick = 0.0;  // of the platform's counter, read at reset
+    int64_t startTicks = 0;       // raw counter reading at reset, kept exactly
+    float last = 0.0f;            // time since reset at the previous getDelta
 };
 
 }  // namespace Zephra

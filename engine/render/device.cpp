@@ -34,7 +34,9 @@ bool Device::capable = true;
 Device::Device(Window& window, int depthBits, int stencilBits, int samples, int floatColor)
     : window(window) {
     Device* previous = current;
-    context = Platform::createGLContext(window, depthBits, stencilBits, samples, floatColor == 1);
+    // A temporary context for the multisampled format passes the same check.
+    context = Platform::createGLContext(window, depthBits, stencilBits, samples, floatColor == 1,
+                                        &loadExtensions);
     Platform::makeCurrent(window, context);
     try {
         if (!loadExtensions()) throw Exceptions::DeviceNotCapableException(notCapableMessage);
@@ -65,10 +67,14 @@ Device::~Device() {
 }
 
 void Device::release() {
-    // The Cg context goes first, while the OpenGL context that holds its
-    // programs is still current; programs of it still held elsewhere must
-    // not be used after this.
-    if (cgContext) cgDestroyContext(cgContext);
+    // The Cg context goes first, with the OpenGL context that holds its
+    // programs current (another device may have been current since: WGL
+    // calls without a current context crash); programs of it still held
+    // elsewhere must not be used after this.
+    if (cgContext) {
+        if (context) Platform::makeCurrent(window, context);
+        cgDestroyContext(cgContext);
+    }
     cgContext = nullptr;
     Platform::destroyGLContext(context);
     context = nullptr;

@@ -1,6 +1,7 @@
 // The entry-point table and the default resolver. GLX hands out a stub for
-// any name, so a resolved address alone proves nothing: each name is also
-// checked against what the current context offers.
+// any name, so there a resolved address alone proves nothing: each name is
+// also checked against what the current context offers. WGL answers null
+// for what the driver lacks, so there the look-up alone decides.
 #include "render/gl_entry_points.h"
 
 #include <GL/gl.h>
@@ -111,6 +112,9 @@ void* get(int slot) { return slot >= 0 && slot < count ? table[slot] : nullptr; 
 void* resolveInCurrentContext(const char* name) {
     const Entry* entry = find(name);
     if (!entry) return nullptr;
+    // Where the look-up answers null for what the driver lacks, its answer
+    // is the whole check, the pixel-format chooser included.
+    if (Platform::procAddressProvesPresence()) return Platform::getGLProcAddress(name);
     if (entry == &entries[ChoosePixelFormat]) {
         // Never called: the platform chooses multisampled formats itself.
         // The slot holds the chooser query so that it is not null.

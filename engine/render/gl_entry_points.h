@@ -24,9 +24,9 @@ void* get(int slot);
 // Resolves one name to an entry point, or null when it is not available.
 using Resolver = void* (*)(const char* name);
 
-// The default resolver: the platform's look-up, accepted only when the
-// current context really offers the function (by GL version or extension),
-// because some window systems hand out a stub for any name.
+// The default resolver: the platform's look-up. Where the platform hands
+// out a stub for any name, an answer is accepted only when the current
+// context really offers the function (by GL version or extension).
 void* resolveInCurrentContext(const char* name);
 
 // Replaces the resolver for later passes (tests); null restores the default.

@@ -2,6 +2,8 @@
 #include "render/render_state.h"
 
 #include <GL/gl.h>
+// Constants beyond OpenGL 1.1, which Windows' own gl.h stops at.
+#include <GL/glext.h>
 
 #include "render/gl_entry_points.h"
 #include "utils/exceptions.h"

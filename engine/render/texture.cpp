@@ -3,6 +3,8 @@
 #include "render/texture.h"
 
 #include <GL/gl.h>
+// Constants beyond OpenGL 1.1, which Windows' own gl.h stops at.
+#include <GL/glext.h>
 #include <GL/glu.h>
 
 #ifndef GL_RGBA32F_ARB

@@ -18,7 +18,17 @@
 namespace {
 
 constexpr int Rate = 44100;
+constexpr double Pi = 3.14159265358979323846;
 const std::string Tone = ZEPHRA_SOURCE_DIR "/tests/audio/fixtures/tone_1khz_1s.mp3";
+
+// SDL reads its settings from the environment, on Windows too.
+void setEnv(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
 
 struct SoundRun {
     double start, length;  // seconds into the output
@@ -29,8 +39,8 @@ struct SoundRun {
 class DiskOutput {
 public:
     DiskOutput() {
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", dir.file("out.raw").c_str(), 1);
+        setEnv("SDL_AUDIODRIVER", "disk");
+        setEnv("SDL_DISKAUDIOFILE", dir.file("out.raw"));
         opened = BASS_Init(1, Rate, 0, nullptr, nullptr);
     }
     ~DiskOutput() {
@@ -100,7 +110,7 @@ std::vector<SoundRun> soundingRuns(const std::vector<float>& s) {
 // Strength of one frequency in [from, from + seconds) (Goertzel).
 double strength(const std::vector<float>& s, double hz, double from, double seconds) {
     size_t begin = size_t(from * Rate), end = std::min(s.size(), size_t((from + seconds) * Rate));
-    double k = 2 * std::cos(2 * M_PI * hz / Rate), a = 0, b = 0;
+    double k = 2 * std::cos(2 * Pi * hz / Rate), a = 0, b = 0;
     for (size_t i = begin; i < end; ++i) {
         double c = s[i] + k * a - b;
         b = a;
@@ -168,7 +178,7 @@ TEST(AudioPlayback, LongMusicStreamsAndMixesWithAShortSound) {
     // Three seconds of 440 Hz as a WAV file, long enough to be streamed.
     std::vector<int16_t> pcm(3 * Rate * 2);
     for (size_t i = 0; i < pcm.size(); ++i)
-        pcm[i] = int16_t(8000 * std::sin(2 * M_PI * 440 * double(i / 2) / Rate));
+        pcm[i] = int16_t(8000 * std::sin(2 * Pi * 440 * double(i / 2) / Rate));
     uint32_t bytes = uint32_t(pcm.size() * 2);
     std::string wav = "RIFF";
     auto put32 = [&](uint32_t v) { wav.append(reinterpret_cast<char*>(&v), 4); };
@@ -227,7 +237,7 @@ TEST(AudioFailures, MissingFilesBadHandlesAndRangesAreHarmless) {
 }
 
 TEST(AudioFailures, WithoutAnAudioDeviceEveryCallReturns) {
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    setEnv("SDL_AUDIODRIVER", "no-such-driver");
     EXPECT_FALSE(BASS_Init(1, Rate, 0, nullptr, nullptr));
     EXPECT_EQ(BASS_StreamCreateFile(FALSE, Tone.c_str(), 0, 0, 0), 0u);
     EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_INIT);
@@ -235,4 +245,25 @@ TEST(AudioFailures, WithoutAnAudioDeviceEveryCallReturns) {
     EXPECT_EQ(BASS_ChannelIsActive(1), (DWORD)BASS_ACTIVE_STOPPED);
     EXPECT_FALSE(BASS_Free());
     EXPECT_FALSE(BASS_Init(0, Rate, 0, nullptr, nullptr));  // "no sound" is not an output
+}
+
+// The driver starts but no output opens (under Wine without a sound card,
+// WASAPI finds no endpoint): the game must go on silently, and a later
+// attempt must find nothing half-open.
+TEST(AudioFailures, AnOutputThatWillNotOpenLeavesEveryCallHarmless) {
+    TempDir dir;
+    setEnv("SDL_AUDIODRIVER", "disk");
+    setEnv("SDL_DISKAUDIOFILE", dir.file("no-such-folder/out.raw"));
+    EXPECT_FALSE(BASS_Init(1, Rate, 0, nullptr, nullptr));
+    EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_DRIVER);
+    EXPECT_EQ(BASS_StreamCreateFile(FALSE, Tone.c_str(), 0, 0, 0), 0u);
+    EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_INIT);
+    EXPECT_FALSE(BASS_StreamPlay(1, TRUE, 0));
+    EXPECT_EQ(BASS_ChannelIsActive(1), (DWORD)BASS_ACTIVE_STOPPED);
+    EXPECT_FALSE(BASS_Free());
+
+    setEnv("SDL_DISKAUDIOFILE", dir.file("out.raw"));
+    ASSERT_TRUE(BASS_Init(1, Rate, 0, nullptr, nullptr));
+    EXPECT_NE(BASS_StreamCreateFile(FALSE, Tone.c_str(), 0, 0, 0), 0u);
+    EXPECT_TRUE(BASS_Free());
 }

@@ -1,5 +1,6 @@
 // From Cg source to pixels: the translator's rules checked on the screen.
 #include <GL/gl.h>
+#include <GL/glext.h>  // constants beyond OpenGL 1.1, which Windows' gl.h stops at
 
 #include "cg_test_sources.h"
 #include "gl_fixture.h"

@@ -31,6 +31,16 @@ TEST_F(GameOnScreen, MissingPointSoundStillPlays) {
     EXPECT_EQ(game->errorOutput().find("Error"), std::string::npos) << game->errorOutput();
 }
 
+TEST_F(GameOnScreen, WithoutASoundDeviceTheGamePlaysSilently) {
+    // No driver named: the system's own choice, which on a machine without a
+    // sound card (CI, Wine without one) finds no device to open.
+    ASSERT_NO_FATAL_FAILURE(startGame(ZEPHRA_SOURCE_DIR, {{"SDL_AUDIODRIVER", ""}}));
+    ASSERT_NO_FATAL_FAILURE(clickAway("data/splash.png"));
+    ASSERT_NO_FATAL_FAILURE(clickAway("data/splash2.png"));
+    quitWithEscape();
+    EXPECT_EQ(game->errorOutput().find("Error"), std::string::npos) << game->errorOutput();
+}
+
 TEST_F(GameOnScreen, MusicIsAudibleFromTheStart) {
     DataCopy data;
     const std::string output = data.folder() + "/audio.raw";

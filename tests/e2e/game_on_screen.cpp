@@ -24,16 +24,15 @@ void GameOnScreen::startGame(const std::string& folder,
                              const std::map<std::string, std::string>& environment) {
     movePointer(WindowX + Width / 2, WindowY + Height / 2);
     game = std::make_unique<GameProcess>(folder, environment, program);
-    auto found = waitForWindow("Zephra Window", StartTimeout);
+    auto found = waitForWindowSized("Zephra Window", Width, Height, StartTimeout);
     if (!found) {
         std::string seen;
-        for (const XWindow& w : listWindows()) seen += " \"" + w.name + "\"";
-        FAIL() << "the game window never appeared; game running: " << game->isRunning()
-               << "; windows:" << seen << "; stderr: " << game->errorOutput();
+        for (const XWindow& w : listWindows())
+            seen += " \"" + w.name + "\" " + std::to_string(w.width) + "x" + std::to_string(w.height);
+        FAIL() << "no " << Width << " x " << Height << " game window appeared; game running: "
+               << game->isRunning() << "; windows:" << seen << "; stderr: " << game->errorOutput();
     }
     window = *found;
-    ASSERT_EQ(window.width, Width);
-    ASSERT_EQ(window.height, Height);
     pointAt(Width / 2, Height / 2);
     const bool shown = waitUntil([&] { return !isBlank(screenshot("first_frame")) || !game->isRunning(); },
                                  StartTimeout);
@@ -57,6 +56,7 @@ void GameOnScreen::clickAway(const std::string& page) {
 }
 
 void GameOnScreen::quitWithEscape() {
+    focusWindow(window.id);
     pressKey("Escape");
     EXPECT_EQ(game->waitForExit(StartTimeout), 0) << game->errorOutput();
 }

@@ -36,7 +36,7 @@ protected:
 
     XDisplay display;
     // The program startGame starts.
-    std::string program = ZEPHRA_BINARY_DIR "/pouncer_windowed";
+    std::string program = "pouncer_windowed";
     std::unique_ptr<GameProcess> game;
     XWindow window;
 };

@@ -1,11 +1,14 @@
 #include "game_process.h"
 
+#include "game_command.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -19,14 +22,21 @@ GameProcess::GameProcess(const std::string& workingDirectory,
     const int errorFd = mkstemp(pattern);
     if (errorFd < 0) throw std::runtime_error("cannot create the stderr file");
     errorFile = pattern;
+    const GameCommand command = gameCommand(program);
+    std::vector<char*> arguments;
+    for (const std::string& argument : command.arguments)
+        arguments.push_back(const_cast<char*>(argument.c_str()));
+    arguments.push_back(nullptr);
     pid = fork();
     if (pid == 0) {
         if (chdir(workingDirectory.c_str()) != 0) _exit(126);
         // Silent unless a test asks for a sound driver of its own.
         setenv("SDL_AUDIODRIVER", "dummy", 1);
+        for (const auto& [name, value] : command.environment)
+            setenv(name.c_str(), value.c_str(), 1);
         for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
         dup2(errorFd, 2);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        execvp(arguments[0], arguments.data());
         _exit(127);
     }
     close(errorFd);
@@ -38,6 +48,7 @@ GameProcess::~GameProcess() {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
+    endGameSession();
     unlink(errorFile.c_str());
 }
 

@@ -9,12 +9,13 @@
 
 class GameProcess {
 public:
-    // Starts program (build/pouncer_windowed unless named) in
-    // workingDirectory, with SDL's silent audio driver unless environment
+    // Starts program in workingDirectory: a name ("pouncer_windowed",
+    // "pouncer") is the build's own program, natively or under Wine; a path
+    // is started as it is. SDL's silent audio driver unless environment
     // names another.
     GameProcess(const std::string& workingDirectory,
                 const std::map<std::string, std::string>& environment = {},
-                const std::string& program = ZEPHRA_BINARY_DIR "/pouncer_windowed");
+                const std::string& program = "pouncer_windowed");
     // A game still running at the end of a test is killed.
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;

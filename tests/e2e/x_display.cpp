@@ -83,6 +83,18 @@ bool waitUntil(const std::function<bool()>& condition, double timeout) {
     }
 }
 
+std::optional<XWindow> waitForWindowSized(const std::string& name, int width, int height,
+                                          double timeout) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout);
+    while (std::chrono::steady_clock::now() < end) {
+        for (const XWindow& window : listWindows())
+            if (window.name == name && window.width == width && window.height == height)
+                return window;
+        sleepSeconds(0.05);
+    }
+    return std::nullopt;
+}
+
 Picture takeScreenshot(int x, int y, int width, int height, const std::string& label) {
     std::ostringstream command;
     command << "import -window root -crop " << width << "x" << height << "+" << x << "+" << y
@@ -95,6 +107,10 @@ Picture takeScreenshot(int x, int y, int width, int height, const std::string& l
 
 void movePointer(int x, int y) {
     runCommand("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
+}
+
+void focusWindow(const std::string& id) {
+    runCommand("timeout 10 xdotool windowfocus --sync " + id + " 2>/dev/null");
 }
 
 void clickButton(int button) {

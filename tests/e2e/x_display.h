@@ -30,12 +30,19 @@ std::vector<XWindow> listWindows();
 std::optional<XWindow> findWindow(const std::string& name);
 // Polls until a window with this title exists, or gives up after timeout seconds.
 std::optional<XWindow> waitForWindow(const std::string& name, double timeout);
+// The same, for a window of this size. Some window systems (Wine's) show a
+// window at its outer size first and then shrink it to the client area.
+std::optional<XWindow> waitForWindowSized(const std::string& name, int width, int height,
+                                          double timeout);
 
 // The screen's pixels inside the rectangle; when ZEPHRA_E2E_SHOTS names a
 // folder, the picture is also kept there as <label>.ppm for a person to see.
 Picture takeScreenshot(int x, int y, int width, int height, const std::string& label);
 
 void movePointer(int x, int y);
+// Gives the window the keyboard focus, as a person's click on it would; some
+// window systems (Wine's) read keys only for a window that has it.
+void focusWindow(const std::string& id);
 // Presses and holds the button or key for a moment, as a person would.
 void clickButton(int button);
 void pressKey(const std::string& key);

@@ -9,7 +9,7 @@ namespace {
 class DrawingTest : public RenderTest {};
 
 // Within one step of eight-bit rounding.
-bool near(const Pixel& a, const Pixel& b) {
+bool withinOneStep(const Pixel& a, const Pixel& b) {
     for (int i = 0; i < 4; ++i)
         if (a[i] - b[i] > 1 || b[i] - a[i] > 1) return false;
     return true;
@@ -28,10 +28,10 @@ TEST_F(DrawingTest, TexturedQuadThroughACgProgramLandsOnItsPixels) {
     // Pixels 80..239 across and 60..179 up.
     drawTexturedQuad(program, texture, tint, -0.5f, -0.5f, 0.5f, 0.5f);
 
-    EXPECT_PRED2(near, readPixel(120, 90), (Pixel{255, 0, 0, 255}));
-    EXPECT_PRED2(near, readPixel(200, 90), (Pixel{0, 255, 0, 255}));
-    EXPECT_PRED2(near, readPixel(120, 150), (Pixel{0, 0, 128, 255}));
-    EXPECT_PRED2(near, readPixel(200, 150), (Pixel{255, 255, 128, 255}));
+    EXPECT_PRED2(withinOneStep, readPixel(120, 90), (Pixel{255, 0, 0, 255}));
+    EXPECT_PRED2(withinOneStep, readPixel(200, 90), (Pixel{0, 255, 0, 255}));
+    EXPECT_PRED2(withinOneStep, readPixel(120, 150), (Pixel{0, 0, 128, 255}));
+    EXPECT_PRED2(withinOneStep, readPixel(200, 150), (Pixel{255, 255, 128, 255}));
     EXPECT_EQ(readPixel(80, 60), (Pixel{255, 0, 0, 255}));     // first pixel inside
     EXPECT_EQ(readPixel(239, 179), (Pixel{255, 255, 128, 255}));  // last pixel inside
     EXPECT_EQ(readPixel(79, 90), (Pixel{0, 0, 0, 255}));
@@ -46,5 +46,5 @@ TEST_F(DrawingTest, Luminance8SamplesAsGreyWithOpaqueAlpha) {
     clear(All, 0, 0, 0, 0, 1, 0);
     const float tint[4] = {1, 1, 1, 1};
     drawTexturedQuad(program, texture, tint, -1, -1, 1, 1);
-    EXPECT_PRED2(near, readPixel(160, 120), (Pixel{200, 200, 200, 255}));
+    EXPECT_PRED2(withinOneStep, readPixel(160, 120), (Pixel{200, 200, 200, 255}));
 }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
+// Constants beyond OpenGL 1.1, which Windows' own gl.h stops at.
+#include <GL/glext.h>
 
 #include <array>
 #include <cstdint>

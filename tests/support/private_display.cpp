@@ -11,7 +11,7 @@
 
 namespace ZephraTest {
 
-PrivateDisplay::PrivateDisplay() {
+PrivateDisplay::PrivateDisplay(const std::string& screen) {
     int fds[2];
     if (pipe(fds) != 0) throw std::runtime_error("pipe failed");
     const pid_t parent = getpid();
@@ -31,7 +31,7 @@ PrivateDisplay::PrivateDisplay() {
             dup2(fds[1], 3);
             close(fds[1]);
         }
-        execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24", "-nolisten",
+        execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", screen.c_str(), "-nolisten",
                "tcp", "-nolisten", "unix", static_cast<char*>(nullptr));
         _exit(127);
     }

@@ -13,7 +13,9 @@ namespace ZephraTest {
 // and at the latest with the process that started it (even one that crashes).
 class PrivateDisplay {
 public:
-    PrivateDisplay();
+    // screen as Xvfb takes it, WIDTHxHEIGHTxDEPTH; the server offers that
+    // one display mode only.
+    explicit PrivateDisplay(const std::string& screen = "1024x768x24");
     ~PrivateDisplay();
     PrivateDisplay(const PrivateDisplay&) = delete;
     PrivateDisplay& operator=(const PrivateDisplay&) = delete;

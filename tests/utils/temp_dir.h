@@ -3,16 +3,26 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <stdexcept>
 #include <string>
-
-#include <unistd.h>
 
 class TempDir {
 public:
+    // A random name, taken only if nobody has it (create_directory is
+    // atomic); portable where mkdtemp is not (Windows).
     TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "zephra-test-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        const auto base = std::filesystem::temp_directory_path();
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            auto candidate = base / ("zephra-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate)) {
+                path_ = candidate;
+                return;
+            }
+        }
+        throw std::runtime_error("no fresh temporary directory under " + base.string());
     }
     ~TempDir() { std::filesystem::remove_all(path_); }
     TempDir(const TempDir&) = delete;

@@ -3,7 +3,8 @@
 //   double-buffered RGBA8 surface with the requested depth, stencil and
 //   multisample buffers, falling back to a plain surface when the display has
 //   no such format; the float colour buffer on the multisample path; swap and
-//   swap interval; entry-point look-up; native handles.
+//   swap interval; entry-point look-up, shared with the Cg runtime; native
+//   handles.
 // Lacks: no choice of GL version (the driver's highest compatibility version).
 //
 // Surface format: on X11 the GL visual of a window is fixed when the native
@@ -18,6 +19,8 @@
 #include "platform/window.h"
 
 #include <SDL_syswm.h>
+
+#include "Cg/cgGL.h"
 
 #include <cstdint>
 
@@ -53,8 +56,10 @@ bool recreateNativeWindow(WindowState& state) {
 
 }  // namespace
 
+// The multisampled format is asked of the window system directly: no
+// temporary context, so probeCheck is never called.
 GLContext* createGLContext(Window& window, int depthBits, int stencilBits, int samples,
-                           bool floatColor) {
+                           bool floatColor, ProbeCheck) {
     WindowState& state = Sdl::stateOf(window);
     SurfaceFormat wanted;
     wanted.depthBits = depthBits;
@@ -79,6 +84,9 @@ GLContext* createGLContext(Window& window, int depthBits, int stencilBits, int s
         }
     }
     if (!context) return nullptr;
+    // The Cg runtime loads its GL functions through the same loader as the
+    // engine, afresh for this context.
+    cgGLSetProcAddressResolver(&getGLProcAddress);
     return new GLContext{context};
 }
 
@@ -100,6 +108,8 @@ void* getGLProcAddress(const char* name) {
     if (!SDL_GL_GetCurrentContext()) return nullptr;
     return SDL_GL_GetProcAddress(name);
 }
+
+bool procAddressProvesPresence() { return false; }
 
 bool hasPixelFormatChooser() { return true; }
 

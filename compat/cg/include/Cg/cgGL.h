@@ -29,6 +29,16 @@ typedef enum {
 CGbool cgGLIsProfileSupported(CGprofile profile);
 CGprofile cgGLGetLatestProfile(CGGLenum profileClass);
 void cgGLSetOptimalOptions(CGprofile profile);
+
+/* Where the runtime finds OpenGL's entry points: the host's GL loader
+   (wglGetProcAddress, SDL_GL_GetProcAddress, ...), which must give NULL for
+   a name it lacks and must also give the OpenGL 1.1 functions. Set it for
+   every new context: the runtime forgets what it resolved and resolves again
+   at its next GL call. Without one, loading a program fails with
+   CG_UNSUPPORTED_GL_EXTENSION_ERROR. NULL forgets the loader. */
+typedef void* (*CGGLprocaddressfunc)(const char* name);
+void cgGLSetProcAddressResolver(CGGLprocaddressfunc resolver);
+
 void cgGLEnableProfile(CGprofile profile);
 void cgGLDisableProfile(CGprofile profile);
 

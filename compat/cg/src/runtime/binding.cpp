@@ -78,6 +78,9 @@ void updateActivePair() {
         s.active = nullptr;
         return;
     }
+    // A new OpenGL context drops the resolved table: resolve it again before
+    // the first call through it, here as in loading.
+    if (!loadGL()) return raise(CG_UNSUPPORTED_GL_EXTENSION_ERROR);
     auto key = std::make_pair(static_cast<const _CGprogram*>(vertex), static_cast<const _CGprogram*>(fragment));
     auto found = s.links.find(key);
     LinkedPair* pair = nullptr;
@@ -109,6 +112,7 @@ void updateActivePair() {
 void sendIfActive(_CGparameter& param) {
     LinkedPair* pair = state().active;
     if (!pair || (pair->vertex != param.program && pair->fragment != param.program)) return;
+    if (!loadGL()) return raise(CG_UNSUPPORTED_GL_EXTENSION_ERROR);
     sendUniform(param, pair->locations[&param]);
     pair->sent[&param] = param.version;
 }

@@ -1,6 +1,6 @@
 #include "runtime/gl_api.h"
 
-#include <dlfcn.h>
+#include "Cg/cgGL.h"
 
 namespace cgrt {
 
@@ -8,32 +8,28 @@ GLApi gl;
 
 namespace {
 
-using GetProcAddress = void* (*)(const unsigned char*);
-
-void* resolve(const char* name) {
-    static GetProcAddress getProc = [] {
-        // The process has libGL loaded already when it has a context.
-        void* lib = dlopen("libGL.so.1", RTLD_LAZY | RTLD_NOLOAD);
-        if (!lib) lib = dlopen("libGL.so.1", RTLD_LAZY);
-        void* f = lib ? dlsym(lib, "glXGetProcAddressARB") : nullptr;
-        return reinterpret_cast<GetProcAddress>(f);
-    }();
-    void* f = getProc ? getProc(reinterpret_cast<const unsigned char*>(name)) : nullptr;
-    return f ? f : dlsym(RTLD_DEFAULT, name);
-}
+ProcAddressResolver resolver = nullptr;
 
 }  // namespace
 
+void setResolver(ProcAddressResolver r) {
+    resolver = r;
+    // The old table belongs to the old context: calling through it, even to
+    // delete, could reach the new context's objects of the same names.
+    gl = GLApi{};
+}
+
 bool loadGL() {
     if (gl.loaded) return true;
+    if (!resolver) return false;
     GLApi api;
     bool complete = true;
 #define CGRT_RESOLVE(type, name)                                   \
-    api.name = reinterpret_cast<type>(resolve(#name));             \
+    api.name = reinterpret_cast<type>(resolver(#name));            \
     complete = complete && api.name != nullptr;
     CGRT_GL_FUNCTIONS(CGRT_RESOLVE)
 #undef CGRT_RESOLVE
-#define CGRT_RESOLVE_OPTIONAL(type, name) api.name = reinterpret_cast<type>(resolve(#name));
+#define CGRT_RESOLVE_OPTIONAL(type, name) api.name = reinterpret_cast<type>(resolver(#name));
     CGRT_GL_OPTIONAL_FUNCTIONS(CGRT_RESOLVE_OPTIONAL)
 #undef CGRT_RESOLVE_OPTIONAL
     if (!complete) return false;
@@ -43,3 +39,7 @@ bool loadGL() {
 }
 
 }  // namespace cgrt
+
+extern "C" void cgGLSetProcAddressResolver(CGGLprocaddressfunc resolver) {
+    cgrt::setResolver(resolver);
+}

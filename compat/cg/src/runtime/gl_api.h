@@ -1,5 +1,6 @@
-// The OpenGL entry points the runtime calls, resolved by itself from the
-// current context's driver, so that it needs nothing of its host program.
+// The OpenGL entry points the runtime calls, resolved through the loader its
+// host hands it (cgGLSetProcAddressResolver), so that there is one way to
+// load OpenGL in the program on every platform.
 #pragma once
 
 #include <GL/gl.h>
@@ -66,8 +67,13 @@ struct GLApi {
 
 extern GLApi gl;
 
-// Resolves the entry points once; false when a required one is missing
-// (no current context, or a driver below OpenGL 2.0).
+using ProcAddressResolver = void* (*)(const char* name);
+
+// Resolves the entry points once per resolver; false when there is no
+// resolver or a required function is missing (no current context, or a
+// driver below OpenGL 2.0).
 bool loadGL();
+// Forgets the resolved table: the next loadGL resolves with `resolver`.
+void setResolver(ProcAddressResolver resolver);
 
 }  // namespace cgrt
