@@ -33,6 +33,16 @@ if [ -f "$prefix/manifest.txt" ]; then
   exit 0
 fi
 
+# Two builds at once (two clones, two make runs) share the cache: the second
+# waits for the first and then finds its result.
+mkdir -p "$cache"
+exec 9>"$cache/$key.lock"
+flock 9
+if [ -f "$prefix/manifest.txt" ]; then
+  echo "$prefix"
+  exit 0
+fi
+
 version_of() { awk -v p="$1" '$1 == p {print $2}' <<<"$versions"; }
 
 work=$cache/work-$key
@@ -41,7 +51,7 @@ rm -rf "$work" "$stage"
 mkdir -p "$work" "$stage"
 echo "Building the Windows libraries into $prefix (logs in $work)" >&2
 
-# cmake_build NAME SOURCE_DIR [TARGET] -- CMAKE_ARGS...
+# cmake_build NAME SOURCE_DIR TARGET CMAKE_ARGS...: TARGET install installs into the stage.
 cmake_build() {
   local name=$1 src=$2 target=$3
   shift 3

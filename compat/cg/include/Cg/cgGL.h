@@ -32,10 +32,11 @@ void cgGLSetOptimalOptions(CGprofile profile);
 
 /* Where the runtime finds OpenGL's entry points: the host's GL loader
    (wglGetProcAddress, SDL_GL_GetProcAddress, ...), which must give NULL for
-   a name it lacks and must also give the OpenGL 1.1 functions. Set it for
-   every new context: the runtime forgets what it resolved and resolves again
-   at its next GL call. Without one, loading a program fails with
-   CG_UNSUPPORTED_GL_EXTENSION_ERROR. NULL forgets the loader. */
+   a name it lacks and must also give the OpenGL 1.1 functions. Set it each
+   time a new context has been made current: what the runtime resolved
+   already is resolved again through it. Without one, loading a program
+   fails with CG_UNSUPPORTED_GL_EXTENSION_ERROR. NULL forgets the loader and
+   what it resolved. */
 typedef void* (*CGGLprocaddressfunc)(const char* name);
 void cgGLSetProcAddressResolver(CGGLprocaddressfunc resolver);
 

@@ -73,7 +73,8 @@ using ProcAddressResolver = void* (*)(const char* name);
 // resolver or a required function is missing (no current context, or a
 // driver below OpenGL 2.0).
 bool loadGL();
-// Forgets the resolved table: the next loadGL resolves with `resolver`.
+// Resolves through `resolver` from now on: a loaded table at once (the new
+// context is current), otherwise at the next loadGL. Null forgets the table.
 void setResolver(ProcAddressResolver resolver);
 
 }  // namespace cgrt
