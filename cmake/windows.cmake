@@ -12,10 +12,8 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 
 find_package(SDL2 CONFIG REQUIRED)
 find_package(SDL2_mixer CONFIG REQUIRED)
-add_library(zephra_sdl2 INTERFACE)
-target_link_libraries(zephra_sdl2 INTERFACE SDL2::SDL2-static)
-add_library(zephra_sdl2_mixer INTERFACE)
-target_link_libraries(zephra_sdl2_mixer INTERFACE SDL2_mixer::SDL2_mixer-static SDL2::SDL2-static)
+set(ZEPHRA_SDL2 SDL2::SDL2-static)
+set(ZEPHRA_SDL2_MIXER SDL2_mixer::SDL2_mixer-static SDL2::SDL2-static)
 
 find_package(OpenGL REQUIRED)
 find_package(ZLIB REQUIRED)
