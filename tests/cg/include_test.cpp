@@ -4,10 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
+#include <memory>
 #include <string>
-#include <sys/stat.h>
 
+#include "../utils/temp_dir.h"
 #include "Cg/cg.h"
 #include "compiler/compile.h"
 
@@ -18,18 +19,14 @@ bool contains(const std::string& text, const std::string& part) { return text.fi
 class CgInclude : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/cg_include_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-        mkdir((dir + "/lib").c_str(), 0700);
-        mkdir((dir + "/shaders").c_str(), 0700);
+        folder = std::make_unique<TempDir>();
+        dir = folder->path().generic_string();
+        std::filesystem::create_directory(folder->path() / "lib");
+        std::filesystem::create_directory(folder->path() / "shaders");
         context = cgCreateContext();
         cgSetErrorCallback(nullptr);
     }
-    void TearDown() override {
-        cgDestroyContext(context);
-        std::system(("rm -rf '" + dir + "'").c_str());
-    }
+    void TearDown() override { cgDestroyContext(context); }
     void write(const std::string& name, const std::string& text) {
         std::FILE* f = std::fopen((dir + "/" + name).c_str(), "wb");
         ASSERT_NE(f, nullptr);
@@ -47,6 +44,7 @@ protected:
         if (f) std::fclose(f);
         return cgc::compileProgram(text, cgc::Stage::Fragment, "main", args, info);
     }
+    std::unique_ptr<TempDir> folder;
     std::string dir;
     CGcontext context = nullptr;
 };
