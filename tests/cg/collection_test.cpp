@@ -3,6 +3,7 @@
 // files), each compiled from its file, drawn, read back and compared pixel
 // by pixel with an independent model of what it should show.
 #include <GL/gl.h>
+#include <GL/glext.h>  // constants past OpenGL 1.1, which Windows' gl.h lacks
 
 #include <algorithm>
 #include <cmath>

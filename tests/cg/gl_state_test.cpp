@@ -1,6 +1,7 @@
 // The calls that read or drive OpenGL state, checked on the screen: state
 // matrices, vertex arrays, current attribute values, samplers, profiles.
 #include <GL/gl.h>
+#include <GL/glext.h>  // constants past OpenGL 1.1, which Windows' gl.h lacks
 
 #include <cmath>
 

@@ -2,6 +2,7 @@
 // construct compiled, loaded and drawn under the GL driver, its result
 // compared with values worked out by hand.
 #include <GL/gl.h>
+#include <GL/glext.h>  // constants past OpenGL 1.1, which Windows' gl.h lacks
 
 #include "gl_fixture.h"
 
