@@ -1,5 +1,8 @@
 #include "check/checker.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "check/builtins.h"
 #include "check/checker_state.h"
 
@@ -26,7 +29,14 @@ void Checker::checkFunction(FunctionDecl& f) {
 
 void Checker::resolveFunctions() {
     // Prototypes point to their definition; a second definition is an error.
-    for (auto& [name, list] : functions) {
+    // Names in order, so that the diagnostics come in a stable order.
+    std::vector<std::pair<const std::string*, std::vector<FunctionDecl*>*>> byName;
+    byName.reserve(functions.size());
+    for (auto& [name, list] : functions) byName.emplace_back(&name, &list);
+    std::sort(byName.begin(), byName.end(), [](const auto& a, const auto& b) { return *a.first < *b.first; });
+    for (auto& [namePtr, listPtr] : byName) {
+        const std::string& name = *namePtr;
+        std::vector<FunctionDecl*>& list = *listPtr;
         for (size_t i = 0; i < list.size(); ++i) {
             FunctionDecl* f = list[i];
             for (size_t j = 0; j < i; ++j) {

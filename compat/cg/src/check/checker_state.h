@@ -63,7 +63,8 @@ public:
     Module& module;
     Diagnostics& diag;
     std::vector<std::unordered_map<std::string, VarDecl*>> scopes;
-    std::map<std::string, std::vector<FunctionDecl*>> functions;
+    // Hashed: every call looks its name up among all of the module's functions.
+    std::unordered_map<std::string, std::vector<FunctionDecl*>> functions;
     FunctionDecl* current = nullptr;
     int loopDepth = 0;
 };

@@ -1,5 +1,7 @@
 #include "parse/operators.h"
 
+#include <cstring>
+
 namespace cgc {
 namespace {
 
@@ -24,7 +26,7 @@ template <size_t N>
 Op decode(const OperatorInfo (&table)[N], const std::string& text) {
     if (text.empty() || text.size() > 3) return Op::None;
     for (const OperatorInfo& o : table)
-        if (text[0] == o.text[0] && text == o.text) return o.op;
+        if (text[0] == o.text[0] && std::strcmp(text.c_str(), o.text) == 0) return o.op;
     return Op::None;
 }
 

@@ -17,6 +17,7 @@ ExprPtr Parser::parseExpression() {
     while (peek().isPunct(",")) {
         auto comma = std::make_unique<Expr>(ExprKind::Binary, advance().line);
         comma->op = Op::Comma;
+        comma->args.reserve(2);
         comma->args.push_back(std::move(e));
         comma->args.push_back(parseAssignment());
         e = finish(std::move(comma));
@@ -31,6 +32,7 @@ ExprPtr Parser::parseAssignment() {
     if (op == Op::None) return left;
     auto e = std::make_unique<Expr>(ExprKind::Assign, advance().line);
     e->op = op;
+    e->args.reserve(2);
     e->args.push_back(std::move(left));
     e->args.push_back(parseAssignment());
     return finish(std::move(e));
@@ -41,6 +43,7 @@ ExprPtr Parser::parseTernary() {
     if (!peek().isPunct("?")) return cond;
     NestingGuard guard(*this);
     auto e = std::make_unique<Expr>(ExprKind::Ternary, advance().line);
+    e->args.reserve(3);
     e->args.push_back(std::move(cond));
     e->args.push_back(parseAssignment());
     expectPunct(":", "in the conditional expression");
@@ -57,6 +60,7 @@ ExprPtr Parser::parseBinary(int minLevel) {
         if (level < minLevel) return left;
         auto e = std::make_unique<Expr>(ExprKind::Binary, advance().line);
         e->op = op;
+        e->args.reserve(2);
         e->args.push_back(std::move(left));
         e->args.push_back(parseBinary(level + 1));
         left = finish(std::move(e));
@@ -94,6 +98,7 @@ ExprPtr Parser::parseUnary() {
 void Parser::parseArguments(Expr& call) {
     expectPunct("(", "before the arguments");
     if (acceptPunct(")")) return;
+    call.args.reserve(4);  // most calls take a few: one allocation
     do {
         call.args.push_back(parseAssignment());
     } while (acceptPunct(","));
@@ -115,6 +120,7 @@ ExprPtr Parser::parsePostfix(ExprPtr base) {
         } else if (t.isPunct("[")) {
             NestingGuard guard(*this);
             auto e = std::make_unique<Expr>(ExprKind::Index, advance().line);
+            e->args.reserve(2);
             e->args.push_back(std::move(base));
             e->args.push_back(parseExpression());
             expectPunct("]", "after the index");
@@ -209,12 +215,12 @@ ExprPtr Parser::parsePrimary() {
         if (peek().isPunct("(")) {
             NestingGuard guard(*this);
             auto e = std::make_unique<Expr>(ExprKind::Call, t.line);
-            e->text = name;
+            e->text = std::move(name);
             parseArguments(*e);
             return finish(std::move(e));
         }
         auto e = std::make_unique<Expr>(ExprKind::Name, t.line);
-        e->text = name;
+        e->text = std::move(name);
         return e;
     }
     if (t.kind == TokenKind::Invalid) fail("unexpected character '" + t.text + "'");

@@ -11,13 +11,11 @@ Parser::Parser(TokenStream& s, Diagnostics& d) : source(s), diag(d) {
     endToken.line = 1;
 }
 
-const Token& Parser::peek(size_t ahead) const {
-    size_t at = pos + ahead - base;
+const Token& Parser::readMore(size_t at) const {
     while (at >= tokens.size() && !ended) {
-        Token t;
-        if (source.next(t)) {
-            tokens.push_back(std::move(t));
-        } else {
+        tokens.emplace_back();
+        if (!source.next(tokens.back())) {
+            tokens.pop_back();
             ended = true;
             if (!tokens.empty()) endToken.line = tokens.back().line;
         }

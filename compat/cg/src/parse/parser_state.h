@@ -20,7 +20,12 @@ public:
     Module run();
 
     // Tokens.
-    const Token& peek(size_t ahead = 0) const;
+    // Inline for the common case of a token already read.
+    const Token& peek(size_t ahead = 0) const {
+        size_t at = pos + ahead - base;
+        return at < tokens.size() ? tokens[at] : readMore(at);
+    }
+    const Token& readMore(size_t at) const;
     const Token& advance();
     // Goes back to an earlier position (a cast that was none).
     void backTo(size_t position);

@@ -19,6 +19,18 @@ const char* const punctuators[] = {
     "+", "-", "*", "/", "%", "=", "<", ">", "!", "~", "&", "|", "^", "?", ":", ";", ",",
     ".", "(", ")", "[", "]", "{", "}", "#"};
 
+// The punctuators by their first character, longest first as above.
+struct PunctuatorsByFirst {
+    const char* candidates[128][4] = {};
+    int count[128] = {};
+    PunctuatorsByFirst() {
+        for (const char* p : punctuators) {
+            unsigned char c = static_cast<unsigned char>(p[0]);
+            candidates[c][count[c]++] = p;
+        }
+    }
+};
+
 }  // namespace
 
 class Lexer::Impl {
@@ -108,7 +120,7 @@ private:
     Token make(TokenKind kind, size_t start) {
         Token token;
         token.kind = kind;
-        token.text = src.substr(start, pos - start);
+        token.text.assign(src, start, pos - start);
         token.line = line;
         return token;
     }
@@ -148,10 +160,13 @@ private:
             return make(TokenKind::Invalid, start);
         }
         // Only the punctuators that start with this character are tried.
-        for (const char* p : punctuators) {
-            if (p[0] != c) continue;
+        static const PunctuatorsByFirst byFirst;
+        size_t left = src.size() - pos;
+        unsigned char first = static_cast<unsigned char>(c);
+        for (int i = 0; first < 128 && i < byFirst.count[first]; ++i) {
+            const char* p = byFirst.candidates[first][i];
             size_t n = std::strlen(p);
-            if (src.compare(pos, n, p) == 0) {
+            if (n <= left && std::memcmp(src.data() + pos, p, n) == 0) {
                 pos += n;
                 return make(TokenKind::Punct, start);
             }

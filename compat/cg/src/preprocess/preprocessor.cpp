@@ -146,10 +146,13 @@ private:
         }
         if (!active()) return true;
         bool macros = !expander.macros().empty();
-        for (Token& t : line) {
-            if (macros) track(t);
-            pending.push_back(std::move(t));
+        if (macros)
+            for (const Token& t : line) track(t);
+        if (pending.empty() && !afterMacroName && callParens == 0) {
+            expander.expand(line, ready);  // nothing held back: no copy through pending
+            return true;
         }
+        for (Token& t : line) pending.push_back(std::move(t));
         if (!afterMacroName && callParens == 0) flush();
         return true;
     }
