@@ -25,6 +25,9 @@ const OperatorInfo assignments[] = {
 template <size_t N>
 Op decode(const OperatorInfo (&table)[N], const std::string& text) {
     if (text.empty() || text.size() > 3) return Op::None;
+    // Parentheses, commas and semicolons, the usual punctuation after an
+    // operand, start no operator: no table scan for them.
+    if (!std::strchr("|&^=!<>+-*/%~", text[0])) return Op::None;
     for (const OperatorInfo& o : table)
         if (text[0] == o.text[0] && std::strcmp(text.c_str(), o.text) == 0) return o.op;
     return Op::None;

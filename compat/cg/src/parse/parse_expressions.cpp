@@ -211,7 +211,7 @@ ExprPtr Parser::parsePrimary() {
         return finish(std::move(e));
     }
     if (t.kind == TokenKind::Identifier) {
-        std::string name = expectIdentifier("an expression");
+        std::string name = expectIdentifier("an expression", true);  // atTypeName() was false above
         if (peek().isPunct("(")) {
             NestingGuard guard(*this);
             auto e = std::make_unique<Expr>(ExprKind::Call, t.line);

@@ -13,9 +13,7 @@ Parser::Parser(TokenStream& s, Diagnostics& d) : source(s), diag(d) {
 
 const Token& Parser::readMore(size_t at) const {
     while (at >= tokens.size() && !ended) {
-        tokens.emplace_back();
-        if (!source.next(tokens.back())) {
-            tokens.pop_back();
+        if (!source.next(tokens)) {
             ended = true;
             if (!tokens.empty()) endToken.line = tokens.back().line;
         }
@@ -77,9 +75,9 @@ static bool isKeyword(const std::string& word) {
     return keywords.count(word) != 0;
 }
 
-std::string Parser::expectIdentifier(const char* what) {
+std::string Parser::expectIdentifier(const char* what, bool typeChecked) {
     const Token& t = peek();
-    if (t.kind != TokenKind::Identifier || isKeyword(t.text) || atTypeName())
+    if (t.kind != TokenKind::Identifier || isKeyword(t.text) || (!typeChecked && atTypeName()))
         fail(std::string("expected ") + what + ", found " + describe(t));
     return advance().text;
 }

@@ -32,7 +32,8 @@ public:
     bool acceptPunct(const char* p);
     bool acceptIdent(const char* word);
     void expectPunct(const char* p, const char* context);
-    std::string expectIdentifier(const char* what);
+    // typeChecked: the caller already knows that no type name is next.
+    std::string expectIdentifier(const char* what, bool typeChecked = false);
     // A variable's name, which may be a struct or typedef name ("in bc bc").
     std::string declaratorName(const char* what);
     [[noreturn]] void fail(const std::string& message);

@@ -53,12 +53,12 @@ public:
                 midLine = true;
                 break;
             }
-            Token token = next();
+            Token& token = tokens.emplace_back();  // built in place: no move per token
+            next(token);
             token.startsLine = startsLine;
             token.spaceBefore = space || spacePending;
             spacePending = false;
             startsLine = false;
-            tokens.push_back(std::move(token));
         }
         return tokens.size() > before;
     }
@@ -117,20 +117,18 @@ private:
         return skipped;
     }
 
-    Token make(TokenKind kind, size_t start) {
-        Token token;
+    void make(Token& token, TokenKind kind, size_t start) {
         token.kind = kind;
-        token.text.assign(src, start, pos - start);
+        token.text.assign(src.data() + start, pos - start);
         token.line = line;
-        return token;
     }
 
-    Token next() {
+    void next(Token& token) {
         size_t start = pos;
         char c = src[pos];
         if (isIdentStart(c)) {
             while (pos < src.size() && isIdentChar(src[pos])) ++pos;
-            return make(TokenKind::Identifier, start);
+            return make(token, TokenKind::Identifier, start);
         }
         if (isDigit(c) || (c == '.' && isDigit(peek(1)))) {
             // A preprocessing number: digits, letters, dots and signed exponents.
@@ -145,7 +143,7 @@ private:
                     break;
                 }
             }
-            return make(TokenKind::Number, start);
+            return make(token, TokenKind::Number, start);
         }
         if (c == '"') {
             ++pos;
@@ -155,9 +153,9 @@ private:
             }
             if (pos < src.size() && src[pos] == '"') {
                 ++pos;
-                return make(TokenKind::String, start);
+                return make(token, TokenKind::String, start);
             }
-            return make(TokenKind::Invalid, start);
+            return make(token, TokenKind::Invalid, start);
         }
         // Only the punctuators that start with this character are tried.
         static const PunctuatorsByFirst byFirst;
@@ -168,11 +166,11 @@ private:
             size_t n = std::strlen(p);
             if (n <= left && std::memcmp(src.data() + pos, p, n) == 0) {
                 pos += n;
-                return make(TokenKind::Punct, start);
+                return make(token, TokenKind::Punct, start);
             }
         }
         ++pos;
-        return make(TokenKind::Invalid, start);
+        return make(token, TokenKind::Invalid, start);
     }
 };
 

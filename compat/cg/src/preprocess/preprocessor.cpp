@@ -57,13 +57,11 @@ public:
         open(nullptr, &source, options.path, 0);
     }
 
-    bool next(Token& token) override {
-        while (readyAt >= ready.size()) {
-            ready.clear();
-            readyAt = 0;
+    bool next(std::deque<Token>& tokens) override {
+        ready.clear();
+        while (ready.empty())
             if (!step()) return false;
-        }
-        token = std::move(ready[readyAt++]);
+        tokens.insert(tokens.end(), std::make_move_iterator(ready.begin()), std::make_move_iterator(ready.end()));
         return true;
     }
 
@@ -74,7 +72,6 @@ private:
     std::vector<Conditional> stack;
     std::vector<std::unique_ptr<OpenFile>> files;
     std::vector<Token> ready;  // expanded, waiting for the parser
-    size_t readyAt = 0;
     // Source tokens held back while a macro name may still take arguments.
     std::vector<Token> pending;
     bool afterMacroName = false;

@@ -2,6 +2,7 @@
 // expansion. Token lines are locations (see Diagnostics).
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <utility>
@@ -25,8 +26,8 @@ struct PreprocessOptions {
 class TokenStream {
 public:
     virtual ~TokenStream() = default;
-    // False at the end.
-    virtual bool next(Token& token) = 0;
+    // Appends the tokens that are ready, at least one; false at the end.
+    virtual bool next(std::deque<Token>& tokens) = 0;
 };
 
 // source and options must outlive the stream.
