@@ -5,6 +5,7 @@
 #include "check/parameter_tree.h"
 #include "compiler/diagnostics.h"
 #include "emit/program_writer.h"
+#include "parse/node_arena.h"
 #include "parse/parser.h"
 #include "preprocess/preprocessor.h"
 
@@ -31,6 +32,7 @@ CompileOutput compileProgram(const std::string& source, Stage stage, const std::
         }
         // Other options change nothing here.
     }
+    NodeArena arena;  // outlives the module below
     try {
         std::unique_ptr<TokenStream> tokens = preprocess(source, options, diag);
         Module module = parse(*tokens, diag);

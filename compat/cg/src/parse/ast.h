@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "compiler/types.h"
+#include "parse/node_arena.h"
 #include "parse/operators.h"
 
 namespace cgc {
@@ -60,6 +61,8 @@ struct Expr {
     int depth = 1;                // nesting depth of this subtree, bounded by the parser
 
     Expr(ExprKind k, int l) : kind(k), line(l) {}
+    static void* operator new(std::size_t size) { return NodeArena::allocate(size); }
+    static void operator delete(void* node) noexcept { NodeArena::release(node); }
 };
 
 struct VarDecl {
@@ -94,6 +97,8 @@ struct Stmt {
     StmtPtr init;                    // for
     StmtPtr then, otherwise;         // if; loop body in then
     Stmt(StmtKind k, int l) : kind(k), line(l) {}
+    static void* operator new(std::size_t size) { return NodeArena::allocate(size); }
+    static void operator delete(void* node) noexcept { NodeArena::release(node); }
 };
 
 struct FunctionDecl {
