@@ -28,6 +28,7 @@ private:
     std::vector<std::unique_ptr<unsigned char[]>> blocks;
     unsigned char* next = nullptr;
     std::size_t left = 0;
+    std::size_t blockSize = 0;  // of the last block
     NodeArena* previous;
 };
 
