@@ -30,7 +30,10 @@ void GameOnScreen::startGame(const std::string& folder,
         for (const XWindow& w : listWindows())
             seen += " \"" + w.name + "\" " + std::to_string(w.width) + "x" + std::to_string(w.height);
         FAIL() << "no " << Width << " x " << Height << " game window appeared; game running: "
-               << game->isRunning() << "; windows:" << seen << "; stderr: " << game->errorOutput();
+               << game->isRunning() << "; windows:" << seen << "; stderr: " << game->errorOutput()
+               << "\nthe X server's window tree:\n"
+               << runCommand("xwininfo -root -tree 2>&1 | head -n 20")
+               << "\nthe game's threads:\n" << game->stacks();
     }
     window = *found;
     pointAt(Width / 2, Height / 2);

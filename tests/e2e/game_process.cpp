@@ -3,6 +3,7 @@
 #include "game_command.h"
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -70,4 +71,19 @@ std::string GameProcess::errorOutput() const {
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::string GameProcess::stacks() const {
+    if (ended || pid <= 0) return "(not running)";
+    std::FILE* gdb = popen(("gdb -batch -nx -p " + std::to_string(pid) +
+                            " -ex 'thread apply all bt 12' 2>/dev/null | grep -E '^(#|Thread)'")
+                               .c_str(),
+                           "r");
+    if (!gdb) return "(gdb did not start)";
+    std::string text;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, gdb)) > 0) text.append(buffer, n);
+    pclose(gdb);
+    return text.empty() ? "(gdb gave nothing)" : text;
 }

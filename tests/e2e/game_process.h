@@ -26,6 +26,9 @@ public:
     std::optional<int> waitForExit(double timeout);
     bool isRunning();
     std::string errorOutput() const;
+    // Where the program's threads are now (gdb), for a report on a game
+    // that does not show what a test waits for.
+    std::string stacks() const;
 
 private:
     int pid = -1;
