@@ -31,8 +31,14 @@ PrivateDisplay::PrivateDisplay(const std::string& screen) {
             dup2(fds[1], 3);
             close(fds[1]);
         }
+        // Both local sockets, as every other X server here has: a display
+        // number is then taken only when it is free in both namespaces, so a
+        // client can never reach another server of the same number through
+        // the one this server left out. No reset when the last client leaves:
+        // the test's short-lived tools must not regenerate the server under a
+        // game that is just connecting.
         execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", screen.c_str(), "-nolisten",
-               "tcp", "-nolisten", "unix", static_cast<char*>(nullptr));
+               "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
