@@ -7,24 +7,12 @@
 
 #include "Cg/cg.h"
 #include "Cg/cgGL.h"
+#include "cg_context_fixture.h"
 
 namespace {
 
-int callbackCalls = 0;
-void countingCallback() { ++callbackCalls; }
-
-class CgParameters : public ::testing::Test {
+class CgParameters : public CgContextTest {
 protected:
-    void SetUp() override {
-        context = cgCreateContext();
-        callbackCalls = 0;
-        cgSetErrorCallback(countingCallback);
-        cgGetError();
-    }
-    void TearDown() override {
-        cgSetErrorCallback(nullptr);
-        cgDestroyContext(context);
-    }
     CGprogram compile(const char* source, CGprofile profile, const char* entry = "main") {
         CGprogram p = cgCreateProgram(context, CG_SOURCE, source, profile, entry, nullptr);
         const char* listing = cgGetLastListing(context);
@@ -37,7 +25,6 @@ protected:
         callbackCalls = 0;
         return cgGetError();
     }
-    CGcontext context = nullptr;
 };
 
 const char* vertexSource =

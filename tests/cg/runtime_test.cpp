@@ -5,12 +5,10 @@
 
 #include "Cg/cg.h"
 #include "Cg/cgGL.h"
+#include "cg_context_fixture.h"
 #include "cg_test_sources.h"
 
 namespace {
-
-int callbackCalls = 0;
-void countingCallback() { ++callbackCalls; }
 
 struct CompileFailure {
     std::string message;
@@ -22,20 +20,7 @@ void throwingCallback() {
     throw CompileFailure{std::string(cgGetErrorString(e)) + "\n" + (listing ? listing : "")};
 }
 
-class CgRuntime : public ::testing::Test {
-protected:
-    void SetUp() override {
-        context = cgCreateContext();
-        callbackCalls = 0;
-        cgSetErrorCallback(countingCallback);
-        cgGetError();
-    }
-    void TearDown() override {
-        cgSetErrorCallback(nullptr);
-        cgDestroyContext(context);
-    }
-    CGcontext context = nullptr;
-};
+class CgRuntime : public CgContextTest {};
 
 }  // namespace
 

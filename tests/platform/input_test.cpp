@@ -4,32 +4,11 @@
 #include "platform/gl_context.h"
 #include "platform/input.h"
 #include "platform/window.h"
+#include "../support/platform_polling.h"
 #include "x_tools.h"
 
 using namespace Zephra;
 using namespace ZephraTest;
-
-namespace {
-
-// X delivers asynchronously: poll the condition for up to five seconds
-// (a loaded machine under the sanitizers is slow to deliver).
-template <typename Condition>
-bool eventually(Condition condition) {
-    for (int i = 0; i < 250; ++i) {
-        Platform::pumpOneEvent();
-        if (condition()) return true;
-        sleepMs(20);
-    }
-    return false;
-}
-
-bool cursorAt(const Window& window, int wantX, int wantY) {
-    int x = 0, y = 0;
-    getCursorPosition(window, x, y);
-    return x == wantX && y == wantY;
-}
-
-}  // namespace
 
 TEST(Input, CursorIsInClientPixelsInsideAndOutsideTheWindow) {
     Window framed(800, 600, true);  // client origin (5, 5)

@@ -6,6 +6,7 @@
 
 #include "platform/gl_context.h"
 #include "platform/window.h"
+#include "../support/platform_polling.h"
 #include "x_tools.h"
 
 using namespace Zephra;
@@ -13,19 +14,6 @@ using namespace ZephraTest;
 using Platform::PumpResult;
 
 namespace {
-
-// Works off whatever is queued (window mapping, focus, exposure) until the
-// queue has stayed empty for a while.
-void drain() {
-    for (int idle = 0; idle < 5;) {
-        if (Platform::pumpOneEvent() == PumpResult::None) {
-            ++idle;
-            sleepMs(20);
-        } else {
-            idle = 0;
-        }
-    }
-}
 
 // Pumps until Quit; the number of calls it took, or -1 after `limit` calls.
 int callsUntilQuit(int limit) {
@@ -41,7 +29,7 @@ int callsUntilQuit(int limit) {
 
 TEST(Pump, CloseRequestBecomesQuitOnTheCallThatTakesItAndKeepsTheWindow) {
     Window window(800, 600, true);
-    drain();
+    drain(5);
     for (int i = 0; i < 20; ++i) EXPECT_NE(Platform::pumpOneEvent(), PumpResult::Quit);
 
     ASSERT_TRUE(sendCloseRequest(xWindowOf(window)));
@@ -54,7 +42,7 @@ TEST(Pump, CloseRequestBecomesQuitOnTheCallThatTakesItAndKeepsTheWindow) {
 
 TEST(Pump, PointerMotionDoesNotDelayTheCloseRequest) {
     Window window(800, 600, true);
-    drain();
+    drain(5);
     std::string moves = "xdotool";
     for (int i = 0; i < 1000; ++i)
         moves += " mousemove " + std::to_string(100 + i % 500) + " " + std::to_string(100 + i % 300);
@@ -77,6 +65,6 @@ TEST(Pump, PointerMotionDoesNotDelayTheCloseRequest) {
 
 TEST(Pump, WithoutEventsReportsNone) {
     Window window(64, 64, false);
-    drain();
+    drain(5);
     EXPECT_EQ(Platform::pumpOneEvent(), PumpResult::None);
 }

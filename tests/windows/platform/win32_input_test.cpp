@@ -8,42 +8,13 @@
 #include "platform/gl_context.h"
 #include "platform/input.h"
 #include "platform/window.h"
+#include "../../support/platform_polling.h"
 #include "unix_command.h"
 
 using namespace Zephra;
 using namespace ZephraTest;
 
 namespace {
-
-// Wine takes X input in when the thread looks at its queue: pump while
-// polling the condition, for up to five seconds.
-template <typename Condition>
-bool eventually(Condition condition) {
-    for (int i = 0; i < 250; ++i) {
-        Platform::pumpOneEvent();
-        if (condition()) return true;
-        sleepMs(20);
-    }
-    return false;
-}
-
-bool cursorAt(const Window& window, int wantX, int wantY) {
-    int x = 0, y = 0;
-    getCursorPosition(window, x, y);
-    return x == wantX && y == wantY;
-}
-
-// Pumps until the queue has stayed empty a while.
-void drain() {
-    for (int idle = 0; idle < 10;) {
-        if (Platform::pumpOneEvent() == Platform::PumpResult::None) {
-            ++idle;
-            sleepMs(20);
-        } else {
-            idle = 0;
-        }
-    }
-}
 
 // The X window of a framed 800 x 600 game window, focused, with the
 // pointer over its middle.

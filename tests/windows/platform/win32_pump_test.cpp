@@ -6,6 +6,7 @@
 
 #include "platform/gl_context.h"
 #include "platform/window.h"
+#include "../../support/platform_polling.h"
 #include "unix_command.h"
 
 using namespace Zephra;
@@ -13,18 +14,6 @@ using namespace ZephraTest;
 using Platform::PumpResult;
 
 namespace {
-
-// Works off whatever is queued until the queue has stayed empty a while.
-void drain() {
-    for (int idle = 0; idle < 10;) {
-        if (Platform::pumpOneEvent() == PumpResult::None) {
-            ++idle;
-            sleepMs(20);
-        } else {
-            idle = 0;
-        }
-    }
-}
 
 bool sendCloseRequest(const std::string& id) {
     return runUnixOk("python3 " ZEPHRA_SOURCE_DIR "/tests/platform/send_close_request.py " + id);
