@@ -14,6 +14,7 @@ required=(
   cmake g++ make pkg-config
   libsdl2-dev libsdl2-mixer-dev libfreetype-dev libpng-dev libjpeg-dev zlib1g-dev
   libglu1-mesa-dev libgl1-mesa-dri
+  libglut-dev libegl-dev libegl-mesa0 libopengl-dev
   xvfb xauth xdotool x11-apps x11-utils imagemagick
   fonts-crosextra-carlito
   libgtest-dev libstb-dev

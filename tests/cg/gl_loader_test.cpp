@@ -1,6 +1,6 @@
-// How the runtime finds OpenGL: only through the loader its host hands it,
-// asked afresh for every new context. No GL context is needed: every loader
-// here lacks something, so nothing is ever called through it.
+// How the runtime finds OpenGL when its host hands it a loader: through that
+// loader only, asked afresh for every new context. No GL context is needed:
+// every loader here lacks something, so nothing is ever called through it.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -42,7 +42,9 @@ protected:
 
 }  // namespace
 
-TEST_F(CgGLLoader, WithoutALoaderLoadingFailsCleanly) {
+// No loader and no current context: the platform's loader has nothing to
+// give either.
+TEST_F(CgGLLoader, WithoutAContextLoadingFailsCleanly) {
     cgGLSetProcAddressResolver(nullptr);
     cgGLLoadProgram(program);
     EXPECT_EQ(cgGetError(), CG_UNSUPPORTED_GL_EXTENSION_ERROR);

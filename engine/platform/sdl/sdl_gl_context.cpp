@@ -3,8 +3,7 @@
 //   double-buffered RGBA8 surface with the requested depth, stencil and
 //   multisample buffers, falling back to a plain surface when the display has
 //   no such format; the float colour buffer on the multisample path; swap and
-//   swap interval; entry-point look-up, shared with the Cg runtime; native
-//   handles.
+//   swap interval; entry-point look-up; native handles.
 // Lacks: no choice of GL version (the driver's highest compatibility version).
 //
 // Surface format: on X11 the GL visual of a window is fixed when the native
@@ -19,8 +18,6 @@
 #include "platform/window.h"
 
 #include <SDL_syswm.h>
-
-#include "Cg/cgGL.h"
 
 #include <cstdint>
 
@@ -84,9 +81,6 @@ GLContext* createGLContext(Window& window, int depthBits, int stencilBits, int s
         }
     }
     if (!context) return nullptr;
-    // The Cg runtime loads its GL functions through the same loader as the
-    // engine, afresh for this context.
-    cgGLSetProcAddressResolver(&getGLProcAddress);
     return new GLContext{context};
 }
 

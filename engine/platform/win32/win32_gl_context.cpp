@@ -6,7 +6,7 @@
 //   (the classic choice stands when the chooser finds nothing); contexts made
 //   current on the window's own device context; swap and swap interval;
 //   entry points through wglGetProcAddress, with opengl32's own exports for
-//   the OpenGL 1.1 functions it does not hand out, shared with the Cg runtime.
+//   the OpenGL 1.1 functions it does not hand out.
 // Lacks: a window takes one pixel format for its life: a second context on
 //   the same window keeps the first one's format. Results of the format and
 //   context calls are not checked beyond a context that was not created.
@@ -15,8 +15,6 @@
 #include <GL/gl.h>
 
 #include <cstdint>
-
-#include "Cg/cgGL.h"
 
 #include "platform/win32/win32_platform.h"
 #include "platform/window.h"
@@ -142,9 +140,6 @@ GLContext* createGLContext(Window& window, int depthBits, int stencilBits, int s
     HGLRC context = wglCreateContext(dc);
     if (!context) return nullptr;
     wglMakeCurrent(dc, context);
-    // The Cg runtime loads its GL functions through the same loader as the
-    // engine, afresh for this context.
-    cgGLSetProcAddressResolver(&getGLProcAddress);
     return new GLContext{dc, context};
 }
 

@@ -30,13 +30,15 @@ CGbool cgGLIsProfileSupported(CGprofile profile);
 CGprofile cgGLGetLatestProfile(CGGLenum profileClass);
 void cgGLSetOptimalOptions(CGprofile profile);
 
-/* Where the runtime finds OpenGL's entry points: the host's GL loader
-   (wglGetProcAddress, SDL_GL_GetProcAddress, ...), which must give NULL for
-   a name it lacks and must also give the OpenGL 1.1 functions. Set it each
-   time a new context has been made current: what the runtime resolved
-   already is resolved again through it. Without one, loading a program
-   fails with CG_UNSUPPORTED_GL_EXTENSION_ERROR. NULL forgets the loader and
-   what it resolved. */
+/* The runtime finds OpenGL's entry points itself, for whichever context is
+   current: through EGL when the current context is EGL's, otherwise GLX
+   (glXGetProcAddressARB) on Unix; wglGetProcAddress and opengl32's exports
+   on Windows. A host that brings its own GL loader (SDL_GL_GetProcAddress,
+   ...) may hand it over instead; it must give NULL for a name it lacks and
+   must also give the OpenGL 1.1 functions. Set it again each time a new
+   context has been made current: what the runtime resolved already is
+   resolved again through it. NULL forgets the loader and what it resolved,
+   and returns to the platform's loader. */
 typedef void* (*CGGLprocaddressfunc)(const char* name);
 void cgGLSetProcAddressResolver(CGGLprocaddressfunc resolver);
 

@@ -1,6 +1,6 @@
-// The OpenGL entry points the runtime calls, resolved through the loader its
-// host hands it (cgGLSetProcAddressResolver), so that there is one way to
-// load OpenGL in the program on every platform.
+// The OpenGL entry points the runtime calls, resolved through the platform's
+// own loader (GLX, EGL, WGL), or through the one its host hands it
+// (cgGLSetProcAddressResolver) when it brings its own.
 #pragma once
 
 #include <GL/gl.h>
@@ -69,12 +69,15 @@ extern GLApi gl;
 
 using ProcAddressResolver = void* (*)(const char* name);
 
-// Resolves the entry points once per resolver; false when there is no
-// resolver or a required function is missing (no current context, or a
-// driver below OpenGL 2.0).
+// Resolves the entry points once per resolver, or through the platform's
+// loader once per current context; false when a required function is
+// missing (no current context, or a driver below OpenGL 2.0). A table that
+// fails to resolve again leaves the last complete one in place, so bound
+// programs never call through null.
 bool loadGL();
 // Resolves through `resolver` from now on: a loaded table at once (the new
-// context is current), otherwise at the next loadGL. Null forgets the table.
+// context is current), otherwise at the next loadGL. Null forgets the table
+// and returns to the platform's loader.
 void setResolver(ProcAddressResolver resolver);
 
 }  // namespace cgrt

@@ -1,0 +1,15 @@
+// The platform's own OpenGL loader, which the runtime uses when its host has
+// not handed it one: GLX or EGL on Unix, WGL and opengl32 on Windows.
+#pragma once
+
+namespace cgrt {
+
+// The OpenGL context current on this thread, as the platform names it; null
+// when none is. Entry points are resolved again whenever it changes.
+const void* currentPlatformContext();
+
+// The address of `name` for the current context; null when the platform
+// lacks it or no context is current.
+void* platformProcAddress(const char* name);
+
+}  // namespace cgrt
