@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cg_test_sources.h"
-#include "compiler/compile.h"
+#include "driver/compile.h"
 
 using cgc::Stage;
 

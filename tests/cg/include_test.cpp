@@ -10,7 +10,7 @@
 
 #include "../utils/temp_dir.h"
 #include "Cg/cg.h"
-#include "compiler/compile.h"
+#include "driver/compile.h"
 
 namespace {
 

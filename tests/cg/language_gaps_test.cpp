@@ -2,7 +2,7 @@
 // warnings they earn, and the diagnostics of what stays invalid.
 #include <gtest/gtest.h>
 
-#include "compiler/compile.h"
+#include "driver/compile.h"
 
 using cgc::Stage;
 

@@ -2,7 +2,7 @@
 // the diagnostics of what is not taken.
 #include <gtest/gtest.h>
 
-#include "compiler/compile.h"
+#include "driver/compile.h"
 
 using cgc::Stage;
 

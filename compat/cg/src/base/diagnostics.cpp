@@ -1,4 +1,4 @@
-#include "compiler/diagnostics.h"
+#include "base/diagnostics.h"
 
 #include <climits>
 
