@@ -309,7 +309,12 @@ TEST_F(CgParameters, ProfilesByNameAndWhatEachAllows) {
         EXPECT_EQ(cgGetProgramString(prog, CG_COMPILED_PROGRAM), first);
         cgGLSetOptimalOptions(p.profile);
     }
-    EXPECT_EQ(cgGetProfile("ps_2_0"), CG_PROFILE_UNKNOWN);
+    // Profiles of other APIs have their names, but nothing compiles for them.
+    EXPECT_EQ(cgGetProfile("ps_2_0"), CG_PROFILE_PS_2_0);
+    EXPECT_EQ(cgCreateProgram(context, CG_SOURCE, source, CG_PROFILE_PS_2_0, "fs", nullptr), nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_PROFILE_ERROR);
+    callbackCalls = 0;
+    EXPECT_EQ(cgGetProfile("ps_9_9"), CG_PROFILE_UNKNOWN);
     EXPECT_EQ(cgGetProfileString(static_cast<CGprofile>(1)), nullptr);
     EXPECT_EQ(callbackCalls, 0);
     cgGLSetOptimalOptions(CG_PROFILE_UNKNOWN);

@@ -46,6 +46,7 @@ struct ParameterNode {
     ParameterDirection direction = ParameterDirection::In;
     int parent = -1;         // index of the enclosing struct or array
     int uniform = -1;        // uniform leaves: index into CompileOutput::uniforms
+    bool global = false;     // a global uniform or a member or element of one
 };
 
 }  // namespace cgc

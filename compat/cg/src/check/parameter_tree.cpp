@@ -65,8 +65,10 @@ std::vector<ParameterNode> parameterTree(const Module& module, const EntryInterf
     std::vector<ParameterNode> nodes;
     TreeBuilder builder(entry, nodes);
     for (const VarDeclPtr& p : entry.entry->params) builder.root(*p);
+    size_t firstGlobal = nodes.size();
     for (const VarDeclPtr& g : module.globals)
         if (g->isUniform) builder.root(*g);
+    for (size_t i = firstGlobal; i < nodes.size(); ++i) nodes[i].global = true;
     return nodes;
 }
 

@@ -1,7 +1,10 @@
 // Profiles, binding, and the cache of linked vertex/fragment pairs.
 #include "Cg/cgGL.h"
 #include "runtime/gl_api.h"
+#include "runtime/gl_debug.h"
+#include "runtime/managed_textures.h"
 #include "runtime/profiles.h"
+#include "runtime/program_state.h"
 #include "runtime/runtime_state.h"
 #include "runtime/uniform_upload.h"
 
@@ -97,14 +100,19 @@ void updateActivePair() {
         s.links[key] = std::move(linked);
     }
     s.active = pair;
-    for (_CGprogram* p : {vertex, fragment}) {
-        if (!p) continue;
-        for (_CGparameter* param : p->uniforms) {
-            unsigned& sent = pair->sent[param];
-            if (sent != param->version) {
-                sendUniform(*param, pair->locations[param]);
-                sent = param->version;
-            }
+    for (_CGprogram* p : {vertex, fragment})
+        if (p) sendStale(p);
+}
+
+void sendStale(const _CGprogram* program) {
+    LinkedPair* pair = state().active;
+    if (!pair || (pair->vertex != program && pair->fragment != program)) return;
+    if (!loadGL()) return raise(CG_UNSUPPORTED_GL_EXTENSION_ERROR);
+    for (_CGparameter* param : program->uniforms) {
+        unsigned& sent = pair->sent[param];
+        if (sent != param->version) {
+            sendUniform(*param, pair->locations[param]);
+            sent = param->version;
         }
     }
 }
@@ -133,24 +141,54 @@ static bool setProfile(CGprofile profile, bool enabled) {
 
 void cgGLEnableProfile(CGprofile profile) {
     if (setProfile(profile, true) && (state().boundVertex || state().boundFragment)) updateActivePair();
+    checkGLErrors(CG_INVALID_PROFILE_ERROR, "cgGLEnableProfile");
 }
 
 void cgGLDisableProfile(CGprofile profile) {
+    const ProfileInfo* info = findProfile(profile);
+    if (info) releaseManagedTextures(info->stage);
     if (setProfile(profile, false) && (state().boundVertex || state().boundFragment)) updateActivePair();
+    checkGLErrors(CG_INVALID_PROFILE_ERROR, "cgGLDisableProfile");
+}
+
+void cgGLEnableProgramProfiles(CGprogram program) {
+    if (!validProgram(program)) return raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
+    if (!program->isCombined()) return cgGLEnableProfile(program->profile);
+    for (const auto& domain : program->domains) cgGLEnableProfile(domain->profile);
+}
+
+void cgGLDisableProgramProfiles(CGprogram program) {
+    if (!validProgram(program)) return raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
+    if (!program->isCombined()) return cgGLDisableProfile(program->profile);
+    for (const auto& domain : program->domains) cgGLDisableProfile(domain->profile);
 }
 
 void cgGLBindProgram(CGprogram program) {
     if (!validProgram(program)) return raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
-    if (!program->loaded) return raise(CG_PROGRAM_NOT_LOADED_ERROR);
-    (program->stage == cgc::Stage::Vertex ? state().boundVertex : state().boundFragment) = program;
+    std::vector<_CGprogram*> parts;
+    if (program->isCombined())
+        for (const auto& domain : program->domains) parts.push_back(domain.get());
+    else
+        parts.push_back(program);
+    for (_CGprogram* p : parts) {
+        compileIfLazy(*p);
+        if (!p->loaded) return raise(CG_PROGRAM_NOT_LOADED_ERROR);
+    }
+    for (_CGprogram* p : parts) {
+        (p->stage == cgc::Stage::Vertex ? state().boundVertex : state().boundFragment) = p;
+        if (p->context->manageTextures) bindProgramTextures(*p);
+    }
     updateActivePair();
+    checkGLErrors(CG_PROGRAM_BIND_ERROR, "cgGLBindProgram");
 }
 
 void cgGLUnbindProgram(CGprofile profile) {
     const ProfileInfo* info = findProfile(profile);
     if (!info) return raise(CG_INVALID_PROFILE_ERROR);
+    releaseManagedTextures(info->stage);
     (info->stage == cgc::Stage::Vertex ? state().boundVertex : state().boundFragment) = nullptr;
     updateActivePair();
+    checkGLErrors(CG_INVALID_PROFILE_ERROR, "cgGLUnbindProgram");
 }
 
 }  // extern "C"

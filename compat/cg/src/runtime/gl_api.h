@@ -55,7 +55,15 @@ namespace cgrt {
     X(PFNGLDISABLEVERTEXATTRIBARRAYPROC, glDisableVertexAttribArray)    \
     X(PFNGLMULTITEXCOORD4DVARBPROC, glMultiTexCoord4dv)              \
     X(PFNGLSECONDARYCOLOR3DVPROC, glSecondaryColor3dv)                  \
-    X(PFNGLVERTEXATTRIB4DVPROC, glVertexAttrib4dv)
+    X(PFNGLVERTEXATTRIB4DVPROC, glVertexAttrib4dv)                      \
+    X(PFNGLGENBUFFERSPROC, glGenBuffers)                                \
+    X(PFNGLDELETEBUFFERSPROC, glDeleteBuffers)                          \
+    X(PFNGLBINDBUFFERPROC, glBindBuffer)                                \
+    X(PFNGLBUFFERDATAPROC, glBufferData)                                \
+    X(PFNGLBUFFERSUBDATAPROC, glBufferSubData)                          \
+    X(PFNGLMAPBUFFERPROC, glMapBuffer)                                  \
+    X(PFNGLUNMAPBUFFERPROC, glUnmapBuffer)                              \
+    X(PFNGLGETBUFFERPARAMETERIVPROC, glGetBufferParameteriv)
 
 struct GLApi {
 #define CGRT_DECLARE(type, name) type name = nullptr;

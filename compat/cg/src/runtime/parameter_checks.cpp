@@ -1,5 +1,7 @@
 #include "runtime/parameter_checks.h"
 
+#include "runtime/shared_parameters.h"
+
 namespace cgrt {
 
 bool checkParameter(CGparameter p) {
@@ -36,7 +38,11 @@ bool checkPointer(const void* p) {
 
 void valueChanged(_CGparameter& p) {
     ++p.version;
-    sendIfActive(p);
+    // Deferred setting keeps the value until the program's next bind or
+    // cgUpdateProgramParameters; the version says it is still to be sent.
+    const _CGcontext* context = contextOf(p);
+    if (p.program && context && context->settingMode == CG_IMMEDIATE_PARAMETER_SETTING) sendIfActive(p);
+    propagate(p);
 }
 
 }  // namespace cgrt

@@ -18,15 +18,34 @@ bool programNamespace(CGenum nameSpace, bool& empty) {
 
 bool isLeaf(const _CGparameter* p) { return p->node.kind == cgc::ParameterKind::Leaf; }
 
-// The parameter after p in depth-first order, or null.
+// The parameter after p in depth-first order, or null; in a combined
+// program the next domain's parameters follow.
 _CGparameter* following(const _CGparameter* p) {
+    if (!p->program) return nullptr;
     const auto& all = p->program->params;
-    return p->order + 1 < all.size() ? all[p->order + 1].get() : nullptr;
+    if (p->order + 1 < all.size()) return all[p->order + 1].get();
+    const _CGprogram* combined = p->program->combined;
+    if (!combined) return nullptr;
+    bool after = false;
+    for (const auto& domain : combined->domains) {
+        if (after && !domain->params.empty()) return domain->params.front().get();
+        after = after || domain.get() == p->program;
+    }
+    return nullptr;
 }
 
+// Namesakes in later domains of a combined program are the earlier one.
 _CGparameter* firstLeafFrom(_CGparameter* p) {
-    while (p && !isLeaf(p)) p = following(p);
+    while (p && (!isLeaf(p) || p->duplicate)) p = following(p);
     return p;
+}
+
+// The first parameter of a program, or of a combined program's first domain that has any.
+_CGparameter* firstOf(const _CGprogram& program) {
+    if (!program.params.empty()) return program.params.front().get();
+    for (const auto& domain : program.domains)
+        if (!domain->params.empty()) return domain->params.front().get();
+    return nullptr;
 }
 
 const cgc::Type* valueType(const _CGparameter* p) {
@@ -47,6 +66,8 @@ CGparameter cgGetNamedParameter(CGprogram program, const char* name) {
     if (!name) return nullptr;
     for (const auto& p : program->params)
         if (p->node.name == name) return p.get();
+    for (const auto& domain : program->domains)
+        if (CGparameter found = cgGetNamedParameter(domain.get(), name)) return found;
     return nullptr;
 }
 
@@ -66,8 +87,8 @@ CGparameter cgGetFirstParameter(CGprogram program, CGenum nameSpace) {
         return nullptr;
     }
     bool empty = false;
-    if (!programNamespace(nameSpace, empty) || empty || program->params.empty()) return nullptr;
-    return program->params.front().get();
+    if (!programNamespace(nameSpace, empty) || empty) return nullptr;
+    return firstOf(*program);
 }
 
 CGparameter cgGetNextParameter(CGparameter current) {
@@ -93,9 +114,14 @@ CGparameter cgGetFirstStructParameter(CGparameter param) {
     return param->children.empty() ? nullptr : param->children.front();
 }
 
+// An array of arrays is one array of more dimensions.
 int cgGetArrayDimension(CGparameter param) {
     if (!checkParameter(param)) return 0;
-    return param->node.kind == cgc::ParameterKind::Array ? 1 : 0;
+    int dimensions = 0;
+    for (const _CGparameter* p = param; p->node.kind == cgc::ParameterKind::Array && !p->children.empty();
+         p = p->children.front())
+        ++dimensions;
+    return dimensions;
 }
 
 int cgGetArraySize(CGparameter param, int dimension) {
@@ -104,11 +130,13 @@ int cgGetArraySize(CGparameter param, int dimension) {
         raise(CG_ARRAY_PARAM_ERROR);
         return 0;
     }
-    if (dimension != 0) {
+    if (dimension < 0 || dimension >= cgGetArrayDimension(param)) {
         raise(CG_INVALID_DIMENSION_ERROR);
         return 0;
     }
-    return static_cast<int>(param->children.size());
+    const _CGparameter* p = param;
+    for (int d = 0; d < dimension; ++d) p = p->children.front();
+    return static_cast<int>(p->children.size());
 }
 
 CGparameter cgGetArrayParameter(CGparameter param, int index) {
@@ -139,30 +167,32 @@ CGtype cgGetParameterType(CGparameter param) {
     case cgc::ParameterKind::Array: return CG_ARRAY;
     case cgc::ParameterKind::Leaf: break;
     }
-    return typeEnum(param->node.type);
+    return param->isString ? CG_STRING : typeEnum(param->node.type);
 }
 
 CGtype cgGetParameterNamedType(CGparameter param) {
     if (!checkParameter(param)) return CG_UNKNOWN_TYPE;
     if (param->node.kind == cgc::ParameterKind::Struct) return CG_STRUCT;
-    return typeEnum(param->node.type.element());
+    return param->isString ? CG_STRING : typeEnum(param->node.type.element());
 }
 
 CGtype cgGetParameterBaseType(CGparameter param) {
     if (!checkParameter(param)) return CG_UNKNOWN_TYPE;
     const cgc::Type* t = valueType(param);
     if (!t || t->element().base == cgc::BaseType::Struct) return CG_STRUCT;
-    return baseTypeEnum(t->element());
+    return param->isString ? CG_STRING : baseTypeEnum(t->element());
 }
 
 const char* cgGetParameterSemantic(CGparameter param) {
-    return checkParameter(param) ? param->node.semantic.c_str() : nullptr;
+    if (!checkParameter(param)) return nullptr;
+    return (param->hasSemanticOverride ? param->semanticOverride : param->node.semantic).c_str();
 }
 
 CGenum cgGetParameterVariability(CGparameter param) {
     if (!checkParameter(param)) return CG_ERROR;
     if (param->node.mixed) return CG_MIXED;
-    return param->node.varying ? CG_VARYING : CG_UNIFORM;
+    if (param->node.varying) return CG_VARYING;
+    return param->literal ? CG_LITERAL : CG_UNIFORM;
 }
 
 CGenum cgGetParameterDirection(CGparameter param) {

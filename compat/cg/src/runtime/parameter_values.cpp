@@ -51,12 +51,16 @@ void storeLeaf(_CGparameter& p, const T* v, bool rowMajor) {
     valueChanged(p);
 }
 
+// The current value, or the source's default value.
 template <typename T>
-void loadLeaf(const _CGparameter& p, T* v, bool rowMajor) {
+void loadLeaf(const _CGparameter& p, T* v, bool rowMajor, bool defaults = false) {
     const cgc::Type& t = p.leaf.type;
+    const std::vector<float>& from = defaults ? p.defaultValue : p.leaf.value;
     for (int r = 0; r < t.rows; ++r)
-        for (int c = 0; c < t.cols; ++c)
-            v[matrixIndex(t, r, c, rowMajor)] = static_cast<T>(p.leaf.value[static_cast<size_t>(r * t.cols + c)]);
+        for (int c = 0; c < t.cols; ++c) {
+            size_t i = static_cast<size_t>(r * t.cols + c);
+            v[matrixIndex(t, r, c, rowMajor)] = static_cast<T>(i < from.size() ? from[i] : 0.0f);
+        }
 }
 
 template <typename T>
@@ -109,7 +113,7 @@ void setValue(CGparameter p, int n, const T* v, bool rowMajor) {
 }
 
 template <typename T>
-int getValue(CGparameter p, int n, T* v, bool rowMajor) {
+int getValue(CGparameter p, int n, T* v, bool rowMajor, bool defaults = false) {
     std::vector<_CGparameter*> leaves;
     if (!numericLeaves(p, leaves) || !checkPointer(v)) return 0;
     size_t total = totalValues(leaves);
@@ -118,15 +122,15 @@ int getValue(CGparameter p, int n, T* v, bool rowMajor) {
         return 0;
     }
     for (const _CGparameter* leaf : leaves) {
-        loadLeaf(*leaf, v, rowMajor);
+        loadLeaf(*leaf, v, rowMajor, defaults);
         v += componentCount(*leaf);
     }
     return static_cast<int>(total);
 }
 
-// The elements [offset, offset + count) of an array of scalars or vectors;
-// count 0 means all from offset on.
-bool arrayElements(CGparameter p, long offset, long count, std::vector<_CGparameter*>& elements) {
+// The elements [offset, offset + count) of an array of scalars or vectors
+// (or of matrices); count 0 means all from offset on.
+bool arrayElements(CGparameter p, long offset, long count, bool matrices, std::vector<_CGparameter*>& elements) {
     if (!checkParameter(p)) return false;
     if (p->node.kind != cgc::ParameterKind::Array) {
         raise(CG_ARRAY_PARAM_ERROR);
@@ -141,8 +145,8 @@ bool arrayElements(CGparameter p, long offset, long count, std::vector<_CGparame
     for (long i = offset; i < offset + count; ++i) {
         _CGparameter* e = p->children[static_cast<size_t>(i)];
         if (!checkUniformValue(e)) return false;
-        if (e->leaf.type.isMatrix()) {
-            raise(CG_INVALID_PARAMETER_TYPE_ERROR);
+        if (e->leaf.type.isMatrix() != matrices) {
+            raise(matrices ? CG_NOT_MATRIX_PARAM_ERROR : CG_INVALID_PARAMETER_TYPE_ERROR);
             return false;
         }
         elements.push_back(e);
@@ -151,25 +155,71 @@ bool arrayElements(CGparameter p, long offset, long count, std::vector<_CGparame
 }
 
 // n values per element, of which each element takes as many as it has.
-void setArray(CGparameter p, int n, long offset, long count, const float* v) {
+template <typename T>
+void setArray(CGparameter p, int n, long offset, long count, const T* v) {
     std::vector<_CGparameter*> elements;
-    if (!arrayElements(p, offset, count, elements) || !checkPointer(v)) return;
+    if (!arrayElements(p, offset, count, false, elements) || !checkPointer(v)) return;
     for (_CGparameter* e : elements) {
         size_t used = std::min(componentCount(*e), static_cast<size_t>(n));
-        for (size_t i = 0; i < used; ++i) e->leaf.value[i] = v[i];
+        for (size_t i = 0; i < used; ++i) e->leaf.value[i] = static_cast<float>(v[i]);
         valueChanged(*e);
         v += n;
     }
 }
 
-void getArray(CGparameter p, int n, long offset, long count, float* v) {
+template <typename T>
+void getArray(CGparameter p, int n, long offset, long count, T* v) {
     std::vector<_CGparameter*> elements;
-    if (!arrayElements(p, offset, count, elements) || !checkPointer(v)) return;
+    if (!arrayElements(p, offset, count, false, elements) || !checkPointer(v)) return;
     for (const _CGparameter* e : elements) {
         size_t used = std::min(componentCount(*e), static_cast<size_t>(n));
-        for (size_t i = 0; i < used; ++i) v[i] = e->leaf.value[i];
+        for (size_t i = 0; i < used; ++i) v[i] = static_cast<T>(e->leaf.value[i]);
         v += n;
     }
+}
+
+template <typename T>
+void setMatrixArray(CGparameter p, long offset, long count, const T* m, bool rowMajor) {
+    std::vector<_CGparameter*> elements;
+    if (!arrayElements(p, offset, count, true, elements) || !checkPointer(m)) return;
+    for (_CGparameter* e : elements) {
+        storeLeaf(*e, m, rowMajor);
+        m += componentCount(*e);
+    }
+}
+
+template <typename T>
+void getMatrixArray(CGparameter p, long offset, long count, T* m, bool rowMajor) {
+    std::vector<_CGparameter*> elements;
+    if (!arrayElements(p, offset, count, true, elements) || !checkPointer(m)) return;
+    for (const _CGparameter* e : elements) {
+        loadLeaf(*e, m, rowMajor);
+        m += componentCount(*e);
+    }
+}
+
+// Every value of a numeric parameter or array, row by row, as doubles.
+const double* allValues(CGparameter p, CGenum which, int* count) {
+    if (count) *count = 0;
+    if (!checkParameter(p)) return nullptr;
+    if (which != CG_CURRENT && which != CG_DEFAULT && which != CG_CONSTANT) {
+        raise(CG_INVALID_ENUMERANT_ERROR);
+        return nullptr;
+    }
+    if (!checkPointer(count)) return nullptr;
+    // Constants are folded into the code: no parameter of ours is one.
+    if (which == CG_CONSTANT) return nullptr;
+    std::vector<_CGparameter*> leaves;
+    if (!numericLeaves(p, leaves)) return nullptr;
+    std::vector<double>& values = p->valuesCache;
+    values.assign(totalValues(leaves), 0.0);
+    double* out = values.data();
+    for (const _CGparameter* leaf : leaves) {
+        loadLeaf(*leaf, out, true, which == CG_DEFAULT);
+        out += componentCount(*leaf);
+    }
+    *count = static_cast<int>(values.size());
+    return values.data();
 }
 
 }  // namespace
@@ -208,6 +258,7 @@ CGRT_GETTERS(double, d)
     void prefix##GetMatrixParameter##suffix##c(CGparameter p, T* m) { getMatrix(p, m, false); }
 CGRT_MATRIX(cg, float, f)
 CGRT_MATRIX(cg, double, d)
+CGRT_MATRIX(cg, int, i)
 CGRT_MATRIX(cgGL, float, f)
 CGRT_MATRIX(cgGL, double, d)
 #undef CGRT_MATRIX
@@ -222,17 +273,50 @@ CGRT_VALUES(double, d)
 CGRT_VALUES(int, i)
 #undef CGRT_VALUES
 
-#define CGRT_ARRAYS(n)                                                                            \
-    void cgGLSetParameterArray##n##f(CGparameter p, long offset, long count, const float* v) {   \
-        setArray(p, n, offset, count, v);                                                         \
-    }                                                                                             \
-    void cgGLGetParameterArray##n##f(CGparameter p, long offset, long count, float* v) {         \
-        getArray(p, n, offset, count, v);                                                         \
+#define CGRT_DEFAULTS(T, suffix)                                                                                 \
+    int cgGetParameterDefaultValue##suffix##r(CGparameter p, int n, T* v) { return getValue(p, n, v, true, true); } \
+    int cgGetParameterDefaultValue##suffix##c(CGparameter p, int n, T* v) { return getValue(p, n, v, false, true); }
+CGRT_DEFAULTS(float, f)
+CGRT_DEFAULTS(double, d)
+CGRT_DEFAULTS(int, i)
+#undef CGRT_DEFAULTS
+
+const double* cgGetParameterValues(CGparameter param, CGenum value_type, int* nvalues) {
+    return allValues(param, value_type, nvalues);
+}
+
+#define CGRT_ARRAYS(n, T, suffix)                                                                   \
+    void cgGLSetParameterArray##n##suffix(CGparameter p, long offset, long count, const T* v) {    \
+        setArray(p, n, offset, count, v);                                                           \
+    }                                                                                               \
+    void cgGLGetParameterArray##n##suffix(CGparameter p, long offset, long count, T* v) {          \
+        getArray(p, n, offset, count, v);                                                           \
     }
-CGRT_ARRAYS(1)
-CGRT_ARRAYS(2)
-CGRT_ARRAYS(3)
-CGRT_ARRAYS(4)
+CGRT_ARRAYS(1, float, f)
+CGRT_ARRAYS(2, float, f)
+CGRT_ARRAYS(3, float, f)
+CGRT_ARRAYS(4, float, f)
+CGRT_ARRAYS(1, double, d)
+CGRT_ARRAYS(2, double, d)
+CGRT_ARRAYS(3, double, d)
+CGRT_ARRAYS(4, double, d)
 #undef CGRT_ARRAYS
+
+#define CGRT_MATRIX_ARRAYS(T, suffix)                                                                     \
+    void cgGLSetMatrixParameterArray##suffix##r(CGparameter p, long offset, long count, const T* m) {    \
+        setMatrixArray(p, offset, count, m, true);                                                        \
+    }                                                                                                     \
+    void cgGLSetMatrixParameterArray##suffix##c(CGparameter p, long offset, long count, const T* m) {    \
+        setMatrixArray(p, offset, count, m, false);                                                       \
+    }                                                                                                     \
+    void cgGLGetMatrixParameterArray##suffix##r(CGparameter p, long offset, long count, T* m) {          \
+        getMatrixArray(p, offset, count, m, true);                                                        \
+    }                                                                                                     \
+    void cgGLGetMatrixParameterArray##suffix##c(CGparameter p, long offset, long count, T* m) {          \
+        getMatrixArray(p, offset, count, m, false);                                                       \
+    }
+CGRT_MATRIX_ARRAYS(float, f)
+CGRT_MATRIX_ARRAYS(double, d)
+#undef CGRT_MATRIX_ARRAYS
 
 }  // extern "C"

@@ -2,7 +2,6 @@
 #include "runtime/profiles.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "Cg/cgGL.h"
 #include "runtime/gl_api.h"
@@ -49,18 +48,6 @@ const ProfileInfo* findProfile(CGprofile profile) {
 using namespace cgrt;
 
 extern "C" {
-
-CGprofile cgGetProfile(const char* name) {
-    if (name)
-        for (const ProfileInfo& p : profiles)
-            if (std::strcmp(p.name, name) == 0) return p.profile;
-    return CG_PROFILE_UNKNOWN;
-}
-
-const char* cgGetProfileString(CGprofile profile) {
-    const ProfileInfo* p = findProfile(profile);
-    return p ? p->name : nullptr;
-}
 
 CGprofile cgGetProgramProfile(CGprogram program) {
     if (!validProgram(program)) {

@@ -2,23 +2,17 @@
 #include <new>
 
 #include "Cg/cgGL.h"
+#include "runtime/buffers.h"
 #include "runtime/gl_api.h"
 #include "runtime/profiles.h"
+#include "runtime/gl_debug.h"
+#include "runtime/program_state.h"
 #include "runtime/runtime_state.h"
+#include "runtime/shared_parameters.h"
 
 using namespace cgrt;
 
 namespace {
-
-void destroyProgramObject(_CGprogram* p) {
-    RuntimeState& s = state();
-    dropLinks(p);
-    if (s.boundVertex == p) s.boundVertex = nullptr;
-    if (s.boundFragment == p) s.boundFragment = nullptr;
-    if (p->shader && gl.loaded) gl.glDeleteShader(p->shader);
-    for (const auto& param : p->params) s.parameters.erase(param.get());
-    s.programs.erase(p);
-}
 
 void setListing(_CGcontext* c, const std::string& text) {
     c->listing = text;
@@ -32,10 +26,12 @@ void buildParameters(_CGprogram& p, std::vector<cgc::ParameterNode>& nodes, std:
     for (cgc::ParameterNode& node : nodes) {
         auto param = std::make_unique<_CGparameter>();
         param->program = &p;
+        param->context = p.context;
         param->order = made.size();
         if (node.uniform >= 0) {
             param->isUniformLeaf = true;
             param->leaf = std::move(leaves[static_cast<size_t>(node.uniform)]);
+            param->defaultValue = param->leaf.value;
             p.uniforms.push_back(param.get());
         }
         param->node = std::move(node);
@@ -66,8 +62,11 @@ CGcontext cgCreateContext(void) {
 
 void cgDestroyContext(CGcontext context) {
     if (!validContext(context)) return raise(CG_INVALID_CONTEXT_HANDLE_ERROR);
-    for (const auto& p : context->programs) destroyProgramObject(p.get());
+    for (const auto& p : context->programs) unregisterProgram(p.get());
+    forgetSharedParameters(*context);
+    destroyBuffers(*context);
     state().contexts.erase(context);
+    if (state().callContext == context) state().callContext = nullptr;
     delete context;
 }
 
@@ -100,25 +99,35 @@ CGprogram cgrt::createProgram(CGcontext context, CGenum programType, const char*
         raise(CG_INVALID_ENUMERANT_ERROR);
         return nullptr;
     }
-    const ProfileInfo* profileInfo = findProfile(profile);
-    if (!profileInfo) {
-        raise(CG_INVALID_PROFILE_ERROR);
-        return nullptr;
-    }
     if (!program) {
         raise(CG_INVALID_PARAMETER_ERROR);
         return nullptr;
     }
     std::vector<std::string> options;
     for (const char** a = args; a && *a; ++a) options.emplace_back(*a);
-    cgc::Stage stage = profileInfo->stage;
-    std::string entryName = entry ? entry : "main";
+    std::unique_ptr<_CGprogram> p = compileProgram(context, program, profile, entry ? entry : "main", options, path);
+    if (!p) return nullptr;
+    // Registered only once complete: nothing half-built is ever visible.
+    context->programs.push_back(std::move(p));
+    _CGprogram* created = context->programs.back().get();
+    registerProgram(created);
+    return created;
+}
+
+std::unique_ptr<_CGprogram> cgrt::compileProgram(CGcontext context, const std::string& source, CGprofile profile,
+                                                 const std::string& entry, const std::vector<std::string>& options,
+                                                 const std::string& path) {
+    const ProfileInfo* profileInfo = findProfile(profile);
+    if (!profileInfo) {
+        raise(CG_INVALID_PROFILE_ERROR);
+        return nullptr;
+    }
     cgc::CompileOutput out;
     try {
         cgc::SourceInfo info;
         info.path = path;
         info.includeSource = includeSourceOf(context);
-        out = cgc::compileProgram(program, stage, entryName, options, info, profileInfo->rules);
+        out = cgc::compileProgram(source, profileInfo->stage, entry, options, info, profileInfo->rules);
     } catch (const std::bad_alloc&) {
         raise(CG_MEMORY_ALLOC_ERROR);
         return nullptr;
@@ -131,25 +140,48 @@ CGprogram cgrt::createProgram(CGcontext context, CGenum programType, const char*
     auto p = std::make_unique<_CGprogram>();
     p->context = context;
     p->profile = profile;
-    p->stage = stage;
-    p->source = program;
-    p->entry = entryName;
+    p->stage = profileInfo->stage;
+    p->source = source;
+    p->entry = entry;
+    p->path = path;
+    p->options = options;
+    for (const std::string& o : p->options) p->optionList.push_back(o.c_str());
+    p->optionList.push_back(nullptr);
     p->glsl = std::move(out.glsl);
     p->attributes = std::move(out.attributes);
     buildParameters(*p, out.parameters, out.uniforms);
-    // Registered only once complete: nothing half-built is ever visible.
-    context->programs.push_back(std::move(p));
-    _CGprogram* created = context->programs.back().get();
-    state().programs.insert(created);
-    for (const auto& param : created->params) state().parameters.insert(param.get());
-    return created;
+    return p;
+}
+
+void cgrt::registerProgram(_CGprogram* program) {
+    state().programs.insert(program);
+    for (const auto& param : program->params) state().parameters.insert(param.get());
+    for (const auto& domain : program->domains) registerProgram(domain.get());
+}
+
+void cgrt::unregisterProgram(_CGprogram* p) {
+    RuntimeState& s = state();
+    for (const auto& domain : p->domains) unregisterProgram(domain.get());
+    dropLinks(p);
+    if (s.boundVertex == p) s.boundVertex = nullptr;
+    if (s.boundFragment == p) s.boundFragment = nullptr;
+    if (p->shader && gl.loaded) gl.glDeleteShader(p->shader);
+    p->shader = 0;
+    p->loaded = false;
+    for (const auto& param : p->params) {
+        disconnectAll(*param);
+        s.parameters.erase(param.get());
+    }
+    s.programs.erase(p);
 }
 
 extern "C" {
 
 void cgDestroyProgram(CGprogram program) {
     if (!validProgram(program)) return raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
-    destroyProgramObject(program);
+    // A domain of a combined program goes with the combined program.
+    if (program->combined) return raise(CG_INVALID_PROGRAM_HANDLE_ERROR, "(a domain of a combined program)");
+    unregisterProgram(program);
     auto& list = program->context->programs;
     for (auto it = list.begin(); it != list.end(); ++it)
         if (it->get() == program) {
@@ -164,16 +196,21 @@ const char* cgGetProgramString(CGprogram program, CGenum pname) {
         return "";
     }
     switch (pname) {
-    case CG_COMPILED_PROGRAM: return program->glsl.c_str();
+    case CG_COMPILED_PROGRAM: compileIfLazy(*program); return program->glsl.c_str();
     case CG_PROGRAM_SOURCE: return program->source.c_str();
     case CG_PROGRAM_ENTRY: return program->entry.c_str();
-    case CG_PROGRAM_PROFILE: return findProfile(program->profile)->name;
+    case CG_PROGRAM_PROFILE: return cgGetProfileString(program->profile);
     default: raise(CG_INVALID_ENUMERANT_ERROR); return "";
     }
 }
 
 void cgGLLoadProgram(CGprogram program) {
     if (!validProgram(program)) return raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
+    if (program->isCombined()) {
+        for (const auto& domain : program->domains) cgGLLoadProgram(domain.get());
+        return;
+    }
+    compileIfLazy(*program);
     if (program->loaded) return;
     if (!loadGL()) return raise(CG_UNSUPPORTED_GL_EXTENSION_ERROR);
     GLuint shader = gl.glCreateShader(program->stage == cgc::Stage::Vertex ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER);
@@ -193,6 +230,7 @@ void cgGLLoadProgram(CGprogram program) {
     }
     program->shader = shader;
     program->loaded = true;
+    checkGLErrors(CG_PROGRAM_LOAD_ERROR, "cgGLLoadProgram");
 }
 
 }  // extern "C"

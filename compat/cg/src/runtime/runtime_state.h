@@ -13,16 +13,26 @@
 #include "Cg/cg.h"
 #include "driver/compile.h"
 
+struct _CGbuffer;
+
 struct _CGcontext {
     std::vector<std::unique_ptr<_CGprogram>> programs;
+    std::vector<std::unique_ptr<_CGparameter>> sharedParameters;  // cgCreateParameter*, with their children
+    std::vector<std::unique_ptr<_CGbuffer>> buffers;
     std::string listing;
     bool hasListing = false;
     std::map<std::string, std::string> includeTexts;  // name -> source, for #include
     CGIncludeCallbackFunc includeCallback = nullptr;
+    CGenum settingMode = CG_IMMEDIATE_PARAMETER_SETTING;
+    CGenum autoCompile = CG_COMPILE_IMMEDIATE;
+    CGbehavior behavior = CG_BEHAVIOR_2200;
+    bool manageTextures = false;
+    int glslVersion = 0;  // a CGGLglslversion
 };
 
 struct _CGparameter {
-    _CGprogram* program = nullptr;
+    _CGprogram* program = nullptr;  // null for a shared parameter of the context
+    _CGcontext* context = nullptr;
     cgc::ParameterNode node;
     size_t order = 0;              // position in the program's depth-first list
     _CGparameter* parent = nullptr;
@@ -32,6 +42,16 @@ struct _CGparameter {
     cgc::UniformLeaf leaf;
     unsigned version = 1;    // bumped on every change, so links know what to resend
     unsigned texture = 0;    // samplers: the recorded GL texture name
+    std::vector<float> defaultValue;  // uniform leaves: the value the source gave
+    bool literal = false;             // cgSetParameterVariability(CG_LITERAL)
+    bool duplicate = false;  // in a combined program, a namesake of an earlier domain's parameter
+    _CGparameter* source = nullptr;   // cgConnectParameter: the parameter this one follows
+    std::vector<_CGparameter*> connectedTo;  // the parameters that follow this one
+    bool isString = false;            // CG_STRING shared parameters
+    std::string stringValue;
+    std::string semanticOverride;     // cgSetParameterSemantic
+    bool hasSemanticOverride = false;
+    std::vector<double> valuesCache;  // what cgGetParameterValues last returned
 };
 
 struct _CGprogram {
@@ -44,6 +64,23 @@ struct _CGprogram {
     std::vector<cgc::AttributeBinding> attributes;
     unsigned shader = 0;  // GL shader object once loaded
     bool loaded = false;
+    bool compiled = true;    // false after a change that asks for a compile (literal parameters)
+    std::string path;        // the source's file, "" when given as text
+    std::vector<std::string> options;  // the compiler options it was created with
+    std::vector<const char*> optionList;  // the same, NULL-terminated, for cgGetProgramOptions
+    // Combined programs: the programs of each domain, in the order given;
+    // a domain program knows the combined program that owns it.
+    std::vector<std::unique_ptr<_CGprogram>> domains;
+    _CGprogram* combined = nullptr;
+    bool isCombined() const { return !domains.empty(); }
+};
+
+struct _CGbuffer {
+    _CGcontext* context = nullptr;
+    unsigned object = 0;  // the GL buffer object
+    int size = 0;
+    bool managed = true;  // deleted with the buffer
+    bool mapped = false;
 };
 
 namespace cgrt {
@@ -60,10 +97,20 @@ struct LinkedPair {
 
 struct RuntimeState {
     CGerror error = CG_NO_ERROR;
+    CGerror firstError = CG_NO_ERROR;
+    std::string errorDetail;  // what is known of the last error's cause, for cgGetLastErrorString
+    std::string lastErrorText;
     CGerrorCallbackFunc callback = nullptr;
+    CGerrorHandlerFunc handler = nullptr;
+    void* handlerData = nullptr;
+    _CGcontext* callContext = nullptr;  // the context of the handle last found valid
+    bool glDebug = false;
+    CGenum lockingPolicy = CG_THREAD_SAFE_POLICY;
+    CGenum semanticCasePolicy = CG_FORCE_UPPER_CASE_POLICY;
     std::set<const _CGcontext*> contexts;
     std::set<const _CGprogram*> programs;
     std::set<const _CGparameter*> parameters;
+    std::set<const _CGbuffer*> buffers;
     bool vertexEnabled = false, fragmentEnabled = false;
     _CGprogram* boundVertex = nullptr;
     _CGprogram* boundFragment = nullptr;
@@ -73,17 +120,32 @@ struct RuntimeState {
 
 RuntimeState& state();
 
-// Sets the error and calls the callback, which may throw. Callers leave
-// their objects consistent before they raise.
+// Sets the error and calls the handler and the callback, which may throw.
+// Callers leave their objects consistent before they raise.
 void raise(CGerror error);
+// The same with a word on the cause, which cgGetLastErrorString adds.
+void raise(CGerror error, const std::string& detail);
 
+// Each also notes the handle's context as the one a following error concerns.
 bool validContext(CGcontext c);
 bool validProgram(CGprogram p);
 bool validParameter(CGparameter p);
+bool validBuffer(CGbuffer b);
+
+// The context a parameter belongs to, through its program when it has one.
+_CGcontext* contextOf(const _CGparameter& p);
 
 // Compiles and registers a program; path is the source's file, "" for text.
 CGprogram createProgram(CGcontext context, CGenum programType, const char* program, CGprofile profile,
                         const char* entry, const char** args, const std::string& path);
+// Compiles a program that no context lists yet (raises and returns null on
+// a failure); registerProgram makes its handles valid.
+std::unique_ptr<_CGprogram> compileProgram(CGcontext context, const std::string& source, CGprofile profile,
+                                           const std::string& entry, const std::vector<std::string>& options,
+                                           const std::string& path);
+void registerProgram(_CGprogram* program);
+// Forgets a program's handles and GL objects (and its domains'); the caller frees it.
+void unregisterProgram(_CGprogram* program);
 // What #include finds among the context's own files and through its callback.
 cgc::IncludeSource includeSourceOf(CGcontext context);
 
@@ -92,6 +154,8 @@ cgc::IncludeSource includeSourceOf(CGcontext context);
 void updateActivePair();
 // Sends one parameter to the pair in use when that pair holds its program.
 void sendIfActive(_CGparameter& param);
+// Sends the values of program's parameters that the pair in use has not had.
+void sendStale(const _CGprogram* program);
 // Forgets and deletes every link that holds program.
 void dropLinks(const _CGprogram* program);
 

@@ -117,3 +117,27 @@ CGtype cgGetType(const char* typeString) {
 }
 
 }  // extern "C"
+
+bool cgrt::typeOfEnum(CGtype type, cgc::Type& out) {
+    for (const auto& s : samplers)
+        if (s.type == type) {
+            out = cgc::Type::scalar(s.base);
+            return true;
+        }
+    int rows = 0, cols = 0;
+    bool matrix = cgGetTypeSizes(type, &rows, &cols) == CG_TRUE;
+    cgc::BaseType base;
+    switch (cgGetTypeBase(type)) {
+    case CG_FLOAT: case CG_HALF: case CG_FIXED: base = cgc::BaseType::Float; break;
+    case CG_INT: base = cgc::BaseType::Int; break;
+    case CG_BOOL: base = cgc::BaseType::Bool; break;
+    default: return false;
+    }
+    if (matrix) {
+        out = cgc::Type::matrix(rows, cols).withBase(base);
+        return true;
+    }
+    out = cgGetTypeClass(type) == CG_PARAMETERCLASS_VECTOR && cols > 1 ? cgc::Type::vector(base, cols)
+                                                                        : cgc::Type::scalar(base);
+    return true;
+}

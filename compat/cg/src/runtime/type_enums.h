@@ -13,3 +13,11 @@ CGtype typeEnum(const cgc::Type& type);
 CGtype baseTypeEnum(const cgc::Type& type);
 
 }  // namespace cgrt
+
+namespace cgrt {
+
+// The compiler's type of a numeric or sampler enumerant that programs can
+// hold (float, half and fixed are float; int; bool); false for any other.
+bool typeOfEnum(CGtype type, cgc::Type& out);
+
+}  // namespace cgrt

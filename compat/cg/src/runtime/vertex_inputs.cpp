@@ -80,7 +80,7 @@ void setClientState(CGparameter p, bool enable) {
 }  // namespace
 
 bool isVertexInput(const _CGparameter& p) {
-    return p.program->stage == cgc::Stage::Vertex && p.node.varying && p.node.kind == cgc::ParameterKind::Leaf &&
+    return p.program && p.program->stage == cgc::Stage::Vertex && p.node.varying && p.node.kind == cgc::ParameterKind::Leaf &&
            p.node.direction != cgc::ParameterDirection::Out;
 }
 
