@@ -7,7 +7,7 @@ cmake_minimum_required(VERSION 3.25)
 set(prefix ${CHECK_DIR}/prefix)
 set(libdir ${prefix}/${LIBDIR})
 file(REMOVE_RECURSE ${CHECK_DIR})
-file(MAKE_DIRECTORY ${CHECK_DIR}/bin)
+file(MAKE_DIRECTORY ${CHECK_DIR}/bin ${CHECK_DIR}/examples)
 
 function(run what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -89,3 +89,7 @@ run("Building the EGL drop-in program" sh -c
     "${CC} ${flags} -o ${CHECK_DIR}/bin/cg_drop_in_egl ${drop_in}/egl_main.c ${drop_in}/scene.c \
      $(pkg-config --cflags --libs cg cggl egl opengl)")
 message(STATUS "The drop-in programs are built against ${prefix}")
+
+run("Building the Cg examples" make -C ${SOURCE_DIR}/examples/cg OUT=${CHECK_DIR}/examples CC=${CC}
+    "CFLAGS=-O2 -Wall -Wextra -Werror")
+message(STATUS "The Cg examples are built against ${prefix}")
