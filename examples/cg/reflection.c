@@ -5,8 +5,7 @@
 
 static const char* title = "reflection";
 static CGcontext context;
-static CGprofile vertexProfile, fragmentProfile;
-static CGprogram vertexProgram, fragmentProgram;
+static ProgramPair programs;
 
 /* Face colours in the order of the cube-map targets: +X, -X, +Y, -Y, +Z, -Z. */
 static const unsigned char faceColors[6][3] = {
@@ -36,71 +35,35 @@ static GLuint makeRoom(void) {
     return texture;
 }
 
-static void setMatrix(const char* name, CGGLenum matrix, CGGLenum transform) {
-    cgGLSetStateMatrixParameter(cgGetNamedParameter(vertexProgram, name), matrix, transform);
-    checkForCgError(context, title, name);
-}
-
 static void display(void) {
     glClearColor(0.05f, 0.05f, 0.05f, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-0.5, 0.5, -0.5, 0.5, 1, 10);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0, 0, -3);
+    placeCamera(3);
 
-    cgGLBindProgram(vertexProgram);
-    cgGLEnableProfile(vertexProfile);
-    cgGLBindProgram(fragmentProgram);
-    cgGLEnableProfile(fragmentProfile);
-    checkForCgError(context, title, "binding the programs");
-    setMatrix("modelViewProj", CG_GL_MODELVIEW_PROJECTION_MATRIX, CG_GL_MATRIX_IDENTITY);
-    setMatrix("modelView", CG_GL_MODELVIEW_MATRIX, CG_GL_MATRIX_IDENTITY);
-    setMatrix("modelViewInverseTranspose", CG_GL_MODELVIEW_MATRIX, CG_GL_MATRIX_INVERSE_TRANSPOSE);
-    cgUpdateProgramParameters(vertexProgram);
+    bindProgramPair(context, title, &programs);
+    setEyeSpaceMatrices(context, title, programs.vertex);
+    cgUpdateProgramParameters(programs.vertex);
     checkForCgError(context, title, "updating the matrices");
 
     glutSolidSphere(0.9, 64, 48);
 
-    cgGLDisableProfile(vertexProfile);
-    cgGLDisableProfile(fragmentProfile);
+    unbindProgramPair(&programs);
     finishFrame();
 }
 
 int main(int argc, char** argv) {
-    CGparameter environment;
     openWindow(&argc, argv, title);
     glutDisplayFunc(display);
 
-    context = cgCreateContext();
-    checkForCgError(context, title, "creating the context");
-    cgGLSetDebugMode(CG_FALSE);
-    cgSetParameterSettingMode(context, CG_DEFERRED_PARAMETER_SETTING);
+    context = createCgContext(title);
     cgGLSetManageTextureParameters(context, CG_TRUE);
+    checkForCgError(context, title, "managing texture parameters");
+    programs = loadProgramPair(context, title, "reflection_vertex.cg", "reflection_fragment.cg");
 
-    vertexProfile = cgGLGetLatestProfile(CG_GL_VERTEX);
-    cgGLSetOptimalOptions(vertexProfile);
-    vertexProgram = cgCreateProgramFromFile(context, CG_SOURCE, "reflection_vertex.cg",
-                                            vertexProfile, "main", NULL);
-    checkForCgError(context, title, "creating the vertex program");
-    cgGLLoadProgram(vertexProgram);
-    checkForCgError(context, title, "loading the vertex program");
-
-    fragmentProfile = cgGLGetLatestProfile(CG_GL_FRAGMENT);
-    cgGLSetOptimalOptions(fragmentProfile);
-    fragmentProgram = cgCreateProgramFromFile(context, CG_SOURCE, "reflection_fragment.cg",
-                                              fragmentProfile, "main", NULL);
-    checkForCgError(context, title, "creating the fragment program");
-    cgGLLoadProgram(fragmentProgram);
-    checkForCgError(context, title, "loading the fragment program");
-
-    environment = cgGetNamedParameter(fragmentProgram, "environment");
-    cgGLSetTextureParameter(environment, makeRoom());
-    cgSetParameter3f(cgGetNamedParameter(fragmentProgram, "baseColor"), 0.5f, 0.5f, 0.5f);
-    cgSetParameter1f(cgGetNamedParameter(fragmentProgram, "reflectivity"), 0.8f);
+    cgGLSetTextureParameter(cgGetNamedParameter(programs.fragment, "environment"), makeRoom());
+    cgSetParameter3f(cgGetNamedParameter(programs.fragment, "baseColor"), 0.5f, 0.5f, 0.5f);
+    cgSetParameter1f(cgGetNamedParameter(programs.fragment, "reflectivity"), 0.8f);
     checkForCgError(context, title, "setting the fragment parameters");
 
     glutMainLoop();

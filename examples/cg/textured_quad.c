@@ -5,24 +5,9 @@
 
 static const char* title = "textured_quad";
 static CGcontext context;
-static CGprofile vertexProfile, fragmentProfile;
-static CGprogram vertexProgram, fragmentProgram;
-static CGparameter modelViewProj;
+static ProgramPair programs;
 
 enum { CHECKS = 8, RAMP = 64 };
-
-static GLuint makeTexture(int width, int height, const unsigned char* rgb, GLint filter) {
-    GLuint texture;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb);
-    return texture;
-}
 
 /* Orange and blue checks. */
 static GLuint makeDecal(void) {
@@ -36,7 +21,7 @@ static GLuint makeDecal(void) {
             p[1] = orange ? 150 : 90;
             p[2] = orange ? 0 : 255;
         }
-    return makeTexture(CHECKS, CHECKS, rgb, GL_NEAREST);
+    return makeTexture2D(CHECKS, CHECKS, rgb, GL_NEAREST);
 }
 
 /* Grey from a quarter on the left to full on the right. */
@@ -45,7 +30,7 @@ static GLuint makeLightMap(void) {
     int x;
     for (x = 0; x < RAMP; ++x)
         rgb[x * 3] = rgb[x * 3 + 1] = rgb[x * 3 + 2] = (unsigned char)(64 + x * 191 / (RAMP - 1));
-    return makeTexture(RAMP, 1, rgb, GL_LINEAR);
+    return makeTexture2D(RAMP, 1, rgb, GL_LINEAR);
 }
 
 static void display(void) {
@@ -57,14 +42,10 @@ static void display(void) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    cgGLBindProgram(vertexProgram);
-    cgGLEnableProfile(vertexProfile);
-    cgGLBindProgram(fragmentProgram);
-    cgGLEnableProfile(fragmentProfile);
-    checkForCgError(context, title, "binding the programs");
-    cgGLSetStateMatrixParameter(modelViewProj, CG_GL_MODELVIEW_PROJECTION_MATRIX,
-                                CG_GL_MATRIX_IDENTITY);
-    cgUpdateProgramParameters(vertexProgram);
+    bindProgramPair(context, title, &programs);  /* binds the two textures too */
+    setStateMatrix(context, title, programs.vertex, "modelViewProj",
+                   CG_GL_MODELVIEW_PROJECTION_MATRIX, CG_GL_MATRIX_IDENTITY);
+    cgUpdateProgramParameters(programs.vertex);
     checkForCgError(context, title, "updating the parameters");
 
     glBegin(GL_QUADS);
@@ -74,8 +55,7 @@ static void display(void) {
     glTexCoord2f(0, 1); glVertex2f(0, 1);
     glEnd();
 
-    cgGLDisableProfile(vertexProfile);
-    cgGLDisableProfile(fragmentProfile);
+    unbindProgramPair(&programs);
     finishFrame();
 }
 
@@ -83,32 +63,13 @@ int main(int argc, char** argv) {
     openWindow(&argc, argv, title);
     glutDisplayFunc(display);
 
-    context = cgCreateContext();
-    checkForCgError(context, title, "creating the context");
-    cgGLSetDebugMode(CG_FALSE);
-    cgSetParameterSettingMode(context, CG_DEFERRED_PARAMETER_SETTING);
+    context = createCgContext(title);
     cgGLSetManageTextureParameters(context, CG_TRUE);
     checkForCgError(context, title, "managing texture parameters");
+    programs = loadProgramPair(context, title, "textured_quad_vertex.cg", "textured_quad_fragment.cg");
 
-    vertexProfile = cgGLGetLatestProfile(CG_GL_VERTEX);
-    cgGLSetOptimalOptions(vertexProfile);
-    vertexProgram = cgCreateProgramFromFile(context, CG_SOURCE, "textured_quad_vertex.cg",
-                                            vertexProfile, "main", NULL);
-    checkForCgError(context, title, "creating the vertex program");
-    cgGLLoadProgram(vertexProgram);
-    checkForCgError(context, title, "loading the vertex program");
-    modelViewProj = cgGetNamedParameter(vertexProgram, "modelViewProj");
-
-    fragmentProfile = cgGLGetLatestProfile(CG_GL_FRAGMENT);
-    cgGLSetOptimalOptions(fragmentProfile);
-    fragmentProgram = cgCreateProgramFromFile(context, CG_SOURCE, "textured_quad_fragment.cg",
-                                              fragmentProfile, "main", NULL);
-    checkForCgError(context, title, "creating the fragment program");
-    cgGLLoadProgram(fragmentProgram);
-    checkForCgError(context, title, "loading the fragment program");
-
-    cgGLSetTextureParameter(cgGetNamedParameter(fragmentProgram, "decal"), makeDecal());
-    cgGLSetTextureParameter(cgGetNamedParameter(fragmentProgram, "lightMap"), makeLightMap());
+    cgGLSetTextureParameter(cgGetNamedParameter(programs.fragment, "decal"), makeDecal());
+    cgGLSetTextureParameter(cgGetNamedParameter(programs.fragment, "lightMap"), makeLightMap());
     checkForCgError(context, title, "naming the textures");
 
     glutMainLoop();

@@ -1,12 +1,11 @@
 /* The smallest whole Cg program: a quad with a colour at each corner, drawn
- * through a vertex and a fragment program loaded from files, with its
- * parameters set in deferred mode. */
+ * through a vertex and a fragment program loaded from files. In deferred
+ * mode the parameters reach OpenGL together, at the update. */
 #include "example.h"
 
 static const char* title = "vertex_colors";
 static CGcontext context;
-static CGprofile vertexProfile, fragmentProfile;
-static CGprogram vertexProgram, fragmentProgram;
+static ProgramPair programs;
 static CGparameter modelViewProj, tint;
 
 static void display(void) {
@@ -18,21 +17,12 @@ static void display(void) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    cgGLBindProgram(vertexProgram);
-    checkForCgError(context, title, "binding the vertex program");
-    cgGLEnableProfile(vertexProfile);
-    checkForCgError(context, title, "enabling the vertex profile");
-    cgGLBindProgram(fragmentProgram);
-    checkForCgError(context, title, "binding the fragment program");
-    cgGLEnableProfile(fragmentProfile);
-    checkForCgError(context, title, "enabling the fragment profile");
-
-    /* Deferred: the values reach OpenGL at the update, together. */
+    bindProgramPair(context, title, &programs);
     cgGLSetStateMatrixParameter(modelViewProj, CG_GL_MODELVIEW_PROJECTION_MATRIX,
                                 CG_GL_MATRIX_IDENTITY);
     cgSetParameter4f(tint, 1.0f, 1.0f, 1.0f, 1.0f);
-    cgUpdateProgramParameters(vertexProgram);
-    cgUpdateProgramParameters(fragmentProgram);
+    cgUpdateProgramParameters(programs.vertex);
+    cgUpdateProgramParameters(programs.fragment);
     checkForCgError(context, title, "updating the parameters");
 
     glBegin(GL_QUADS);
@@ -42,8 +32,7 @@ static void display(void) {
     glColor3f(1, 1, 1); glVertex2f(-0.8f, 0.8f);
     glEnd();
 
-    cgGLDisableProfile(vertexProfile);
-    cgGLDisableProfile(fragmentProfile);
+    unbindProgramPair(&programs);
     finishFrame();
 }
 
@@ -51,31 +40,11 @@ int main(int argc, char** argv) {
     openWindow(&argc, argv, title);
     glutDisplayFunc(display);
 
-    context = cgCreateContext();
-    checkForCgError(context, title, "creating the context");
-    cgGLSetDebugMode(CG_FALSE);
-    cgSetParameterSettingMode(context, CG_DEFERRED_PARAMETER_SETTING);
-
-    vertexProfile = cgGLGetLatestProfile(CG_GL_VERTEX);
-    cgGLSetOptimalOptions(vertexProfile);
-    checkForCgError(context, title, "choosing the vertex profile");
-    vertexProgram = cgCreateProgramFromFile(context, CG_SOURCE, "vertex_colors_vertex.cg",
-                                            vertexProfile, "main", NULL);
-    checkForCgError(context, title, "creating the vertex program");
-    cgGLLoadProgram(vertexProgram);
-    checkForCgError(context, title, "loading the vertex program");
-    modelViewProj = cgGetNamedParameter(vertexProgram, "modelViewProj");
+    context = createCgContext(title);
+    programs = loadProgramPair(context, title, "vertex_colors_vertex.cg", "vertex_colors_fragment.cg");
+    modelViewProj = cgGetNamedParameter(programs.vertex, "modelViewProj");
     checkForCgError(context, title, "finding modelViewProj");
-
-    fragmentProfile = cgGLGetLatestProfile(CG_GL_FRAGMENT);
-    cgGLSetOptimalOptions(fragmentProfile);
-    checkForCgError(context, title, "choosing the fragment profile");
-    fragmentProgram = cgCreateProgramFromFile(context, CG_SOURCE, "vertex_colors_fragment.cg",
-                                              fragmentProfile, "main", NULL);
-    checkForCgError(context, title, "creating the fragment program");
-    cgGLLoadProgram(fragmentProgram);
-    checkForCgError(context, title, "loading the fragment program");
-    tint = cgGetNamedParameter(fragmentProgram, "tint");
+    tint = cgGetNamedParameter(programs.fragment, "tint");
     checkForCgError(context, title, "finding tint");
 
     glutMainLoop();
