@@ -54,8 +54,9 @@ bool loadGL() {
         gl = api;
         return true;
     }
-    // The platform's loader: resolved again whenever another context has
-    // become current, since WGL's entry points belong to a context.
+    // The platform's loader: on Windows resolved again whenever another
+    // context has become current.
+    if (gl.loaded && !entryPointsBelongToContext) return true;
     const void* current = currentPlatformContext();
     if (!current) return gl.loaded;
     if (gl.loaded && current == resolvedFor) return true;

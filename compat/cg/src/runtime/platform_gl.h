@@ -4,8 +4,16 @@
 
 namespace cgrt {
 
+// WGL's entry points belong to the context they were asked in; GLX's and
+// EGL's serve every context, so a table resolved once stays good.
+#ifdef _WIN32
+constexpr bool entryPointsBelongToContext = true;
+#else
+constexpr bool entryPointsBelongToContext = false;
+#endif
+
 // The OpenGL context current on this thread, as the platform names it; null
-// when none is. Entry points are resolved again whenever it changes.
+// when none is.
 const void* currentPlatformContext();
 
 // The address of `name` for the current context; null when the platform

@@ -21,23 +21,25 @@ struct Loader {
     GetCurrentContext current = nullptr;
     GetProcAddress proc = nullptr;
 
-    // Looked up until found: the program may load the library after its
-    // first call into the runtime.
+    bool found() const { return current && proc; }
+    // Looks for a library the program has loaded. Asking the dynamic linker
+    // costs a search of the library path for each library not loaded, so
+    // this is done only when no context is current in what was found.
     bool find() {
-        if (current && proc) return true;
+        if (found()) return true;
         for (const char* const* library = libraries; *library; ++library) {
             void* handle = dlopen(*library, RTLD_LAZY | RTLD_NOLOAD);
             if (!handle) continue;
             current = reinterpret_cast<GetCurrentContext>(dlsym(handle, currentName));
             proc = reinterpret_cast<GetProcAddress>(dlsym(handle, procName));
-            if (current && proc) return true;
+            if (found()) return true;
             dlclose(handle);
         }
         current = nullptr;
         proc = nullptr;
         return false;
     }
-    void* currentContext() { return find() ? current() : nullptr; }
+    void* currentContext() const { return found() ? current() : nullptr; }
 };
 
 const char* const eglLibraries[] = {"libEGL.so.1", "libEGL.so", nullptr};
@@ -49,23 +51,30 @@ Loader glx{glxLibraries, "glXGetCurrentContext", "glXGetProcAddressARB"};
 
 // EGL first: a program that made its context through EGL may have GLX
 // loaded too (a toolkit linked against both), but then nothing current in it.
-Loader* currentLoader() {
-    if (egl.currentContext()) return &egl;
-    if (glx.currentContext()) return &glx;
+Loader* currentLoader(void*& context) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if ((context = egl.currentContext())) return &egl;
+        if ((context = glx.currentContext())) return &glx;
+        // The program may have loaded one since the last look.
+        const bool foundBoth = egl.found() && glx.found();
+        if (foundBoth || (!egl.find() && !glx.find())) break;
+    }
     return nullptr;
 }
 
 }  // namespace
 
 const void* currentPlatformContext() {
-    if (void* context = egl.currentContext()) return context;
-    return glx.currentContext();
+    void* context = nullptr;
+    currentLoader(context);
+    return context;
 }
 
 void* platformProcAddress(const char* name) {
     // Without a current context GLX would still hand out a stub, and a call
     // through it would do nothing.
-    Loader* loader = currentLoader();
+    void* context = nullptr;
+    Loader* loader = currentLoader(context);
     return loader ? loader->proc(name) : nullptr;
 }
 
