@@ -428,7 +428,7 @@ void cgSetContextBehavior(CGcontext context, CGbehavior behavior);
 CGbehavior cgGetContextBehavior(CGcontext context);
 const char* cgGetBehaviorString(CGbehavior behavior);
 CGbehavior cgGetBehavior(const char* behavior_string);
-/* Diagnostics of the last compile, "(LINE) : error: MESSAGE" per line, or NULL. */
+/* Diagnostics of the last compile, "FILE(LINE,COLUMN): error: MESSAGE" per line, or NULL. */
 const char* cgGetLastListing(CGcontext context);
 void cgSetLastListing(CGhandle handle, const char* listing);
 /* CG_COMPILE_IMMEDIATE (default), CG_COMPILE_MANUAL or CG_COMPILE_LAZY:
