@@ -23,7 +23,7 @@ void usage(FILE* out) {
                  "usage: cgc [-profile P] [-entry NAME] [-o FILE] [-DNAME[=V]] [-I DIR] [-quiet] FILE\n"
                  "  -profile P   the profile to compile for (default glslf):");
     for (const char* name : profileNames)
-        if (cgGetProfile(name) != CG_PROFILE_UNKNOWN) std::fprintf(out, " %s", name);
+        if (cgIsProfileSupported(cgGetProfile(name))) std::fprintf(out, " %s", name);
     std::fprintf(out,
                  "\n"
                  "               every profile gives the GLSL that the runtime loads\n"
@@ -114,7 +114,7 @@ bool writeFile(const std::string& path, const char* text) {
 
 int compile(const Options& o) {
     CGprofile profile = cgGetProfile(o.profile.c_str());
-    if (profile == CG_PROFILE_UNKNOWN) {
+    if (!cgIsProfileSupported(profile)) {
         std::fprintf(stderr, "cgc: unknown profile '%s'\n", o.profile.c_str());
         return 1;
     }
