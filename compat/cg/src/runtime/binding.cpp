@@ -83,6 +83,7 @@ void updateActivePair() {
     if (!vertex && !fragment) {
         if (s.active && gl.loaded) gl.glUseProgram(0);
         s.active = nullptr;
+        refreshCompareModes();
         return;
     }
     // A new OpenGL context drops the resolved table: resolve it again before
