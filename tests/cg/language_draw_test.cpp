@@ -55,14 +55,15 @@ TEST_F(GLLanguage, StructMembersWithoutSemanticsBindToNothing) {
 }
 
 TEST_F(GLLanguage, TextureLookupsInEveryForm) {
-    // One texel of red 128: comparisons against its first component 0.5.
+    // One colour texel: the forms whose coordinates carry a depth are plain
+    // lookups on a colour texture (depth textures compare; see the compare tests).
     unsigned tex = texture(128, 64, 255, 255);
     const float r = 128 / 255.0f, g = 64 / 255.0f;
     const Case cases[] = {
         {"sampler2D s;", "return tex2D(s, uv);", r, g, 1},
-        {"sampler2D s;", "return float4(tex2D(s, float3(uv, 0.3)).x, tex2D(s, float3(uv, 0.7)).x, 0, 1);", 1, 0, 0},
+        {"sampler2D s;", "return float4(tex2D(s, float3(uv, 0.3)).x, tex2D(s, float3(uv, 0.7)).x, 0, 1);", r, r, 0},
         {"sampler2D s;", "return tex2Dproj(s, float3(uv * 2, 2));", r, g, 1},
-        {"sampler2D s;", "return float4(tex2Dproj(s, float4(uv * 2, 0.6, 2)).x, tex2Dproj(s, float4(uv, 0.9, 1)).y, 0, 1);", 1, 0, 0},
+        {"sampler2D s;", "return float4(tex2Dproj(s, float4(uv * 2, 0.6, 2)).x, tex2Dproj(s, float4(uv, 0.9, 1)).y, 0, 1);", r, g, 0},
         {"sampler2D s;", "return tex2Dbias(s, float4(uv, 0, 1));", r, g, 1},
         {"sampler2D s;", "return tex2D(s, uv, ddx(uv), ddy(uv));", r, g, 1},
         {"sampler2D s;", "return tex2Dlod(s, float4(uv, 0, 0));", r, g, 1},

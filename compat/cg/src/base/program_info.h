@@ -20,6 +20,10 @@ struct UniformLeaf {
     Type type;
     std::vector<float> value;  // current value, rows x columns, row by row
     int unit = -1;             // samplers: texture unit
+    // Samplers: the int uniform through which the runtime says whether the
+    // texture it reads compares depths (0: no; else which comparison), for
+    // the lookups whose coordinates carry a depth (tex2Dproj with a float4).
+    std::string compareFlag;
 };
 
 // A generic vertex attribute the linker must place (ATTR1..ATTR15).

@@ -45,6 +45,8 @@ CompileOutput compileProgram(const std::string& source, Stage stage, const std::
                 out.glsl = writeProgram(module, interface, stage);
                 out.parameters = parameterTree(module, interface);
                 out.uniforms = std::move(interface.uniforms);
+                for (UniformLeaf& leaf : out.uniforms)
+                    if (leaf.type.isSampler()) leaf.compareFlag = compareFlagName(leaf.glslName);
                 out.attributes = std::move(interface.attributes);
                 out.ok = true;
             }

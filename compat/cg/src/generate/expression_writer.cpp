@@ -171,9 +171,14 @@ std::string GlslWriter::assign(const Expr& e) {
 }
 
 std::string GlslWriter::call(const Expr& e) {
+    std::vector<std::string> args;
+    for (const ExprPtr& a : e.args) args.push_back(expression(*a));
     std::string s = functionName(*e.function) + "(";
-    for (size_t i = 0; i < e.args.size(); ++i) s += (i ? ", " : "") + expression(*e.args[i]);
-    return s + ")";
+    for (size_t i = 0; i < args.size(); ++i) s += (i ? ", " : "") + args[i];
+    s += ")";
+    // The samplers' compare modes travel beside them, set just before the call.
+    std::string flags = passFlags(*e.function, args);
+    return flags.empty() ? s : "(" + flags + ", " + s + ")";
 }
 
 std::string GlslWriter::builtin(const Expr& e) {
@@ -347,14 +352,26 @@ std::string GlslWriter::texture(const Expr& e, const std::vector<std::string>& a
     case TextureForm::Proj:
         if (coord.isVector() && coord.cols == plainSize + 1 && b.sampler != BaseType::Sampler3D &&
             b.sampler != BaseType::SamplerCube) {
-            // A depth compared with the texel's first component: GLSL 1.20
-            // compares only through shadow samplers, which a Cg sampler is not.
+            // The coordinates carry a depth: compared with the texel's first
+            // component when the texture asks for it, a plain lookup otherwise.
             bool proj = b.form == TextureForm::Proj;
             std::string name = std::string("cg_") + b.name + "_compare";
             std::string at = std::string("c.") + parts[b.dims] + (proj ? " / c.w" : "");
             std::string depth = std::string("c.") + "xyzw"[b.dims] + (proj ? " / c.w" : "");
-            return helper(name, named(name) + "    return vec4(" + depth + " <= " + lookup + "(s, " + at + lookupArgs +
-                                    ").x ? 1.0 : 0.0);\n}\n");
+            std::string h = named(name);
+            h.replace(h.find(")\n{"), 1, ", int mode)");
+            h += "    vec4 t = " + lookup + "(s, " + at + lookupArgs + ");\n"
+                 "    if (mode == 0)\n        return t;\n"
+                 "    float r = " + depth + ";\n"
+                 "    bool pass = mode == 1 ? r <= t.x : mode == 2 ? r >= t.x : mode == 3 ? r < t.x : mode == 4 ? r > t.x\n"
+                 "              : mode == 5 ? r == t.x : mode == 6 ? r != t.x : mode == 7;\n"
+                 "    return vec4(pass ? 1.0 : 0.0);\n}\n";
+            std::vector<std::string> withMode = args;
+            withMode.push_back(flagFor(args[0]));
+            extraHelpers[name + " " + sampler + " " + ct + (grad ? " grad" : "")] = h;
+            std::string call = name + "(";
+            for (size_t i = 0; i < withMode.size(); ++i) call += (i ? ", " : "") + withMode[i];
+            return call + ")";
         }
         if (b.form == TextureForm::Proj) {
             if (b.sampler == BaseType::SamplerCube) return "textureCube(" + args[0] + ", (" + args[1] + ").xyz / (" + args[1] + ").w)";

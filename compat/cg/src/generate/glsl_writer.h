@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/program_info.h"
+#include "generate/program_writer.h"
 #include "parse/ast.h"
 
 namespace cgc {
@@ -28,6 +29,14 @@ public:
     std::string function(const FunctionDecl& f, bool prototypeOnly);
     // The helper functions the written code called, in GLSL.
     std::string helpers() const;
+    // A sampler uniform (by its GLSL name) whose comparing lookups read
+    // their compare mode from `flag`; and the declarations of the globals
+    // that carry those modes into functions with sampler parameters.
+    void samplerUniform(const std::string& glslName, const std::string& flag) { uniformFlags[glslName] = flag; }
+    std::string flagGlobals() const;
+    // "g = mode, ..." for the sampler parameters of f given the arguments'
+    // GLSL text; empty when f takes no samplers.
+    std::string passFlags(const FunctionDecl& f, const std::vector<std::string>& args);
     bool usesRect = false;
     bool usesTextureLod = false;  // lookups with explicit level of detail or derivatives
 
@@ -35,6 +44,12 @@ private:
     Stage stage;
     std::set<std::string> helperTypes[3];  // fmod, clip, imod: per GLSL type
     std::map<std::string, std::string> extraHelpers;  // by name: the whole GLSL function
+    std::map<std::string, std::string> uniformFlags;  // sampler uniform -> its compare-mode uniform
+    std::set<std::string> paramFlags;                 // globals carrying compare modes into functions
+    const FunctionDecl* current = nullptr;            // the function being written
+
+    std::string flagFor(const std::string& sampler) const;
+    std::string paramFlag(const FunctionDecl& f, const std::string& path) const;
 
     std::string componentwiseLogic(Op op, const Type& t, const std::string& left, const std::string& right);
     std::string select(const Expr& e);
@@ -48,5 +63,9 @@ private:
     std::string literal(const Expr& e) const;
     std::string declarators(const std::vector<VarDeclPtr>& decls);
 };
+
+// The sampler paths inside a value of type t: "" for a sampler, ".m_t" for a
+// struct member, "[1]" for an array element, ...
+std::vector<std::string> samplerPaths(const Type& t, Stage stage);
 
 }  // namespace cgc

@@ -61,6 +61,12 @@ std::string writeProgram(const Module& module, const EntryInterface& entry, Stag
         if (u->type.element().base == BaseType::SamplerRect) w.usesRect = true;
         declarations += "uniform " + w.declaration(u->type, glslIdentifier(NameKind::Uniform, u->name, stage)) + ";\n";
     }
+    for (const UniformLeaf& leaf : entry.uniforms)
+        if (leaf.type.isSampler()) {
+            std::string flag = compareFlagName(leaf.glslName);
+            w.samplerUniform(leaf.glslName, flag);
+            declarations += "uniform int " + flag + ";\n";
+        }
     for (const AttributeBinding& a : entry.attributes) declarations += "attribute vec4 " + a.glslName + ";\n";
     for (const VarDeclPtr& g : module.globals)
         if (!g->isUniform || g->written) declarations += w.declaration(g->type, w.variableName(*g)) + ";\n";
@@ -84,6 +90,12 @@ std::string writeProgram(const Module& module, const EntryInterface& entry, Stag
         main += "    " + w.declaration(p.decl->type, name) + ";\n";
         for (const VaryingLeaf& leaf : p.inputs) main += "    " + name + leaf.access + " = " + readInput(w, leaf) + ";\n";
     }
+    std::vector<std::string> argList;
+    for (size_t i = 0; i < entry.params.size(); ++i)
+        argList.push_back(entry.params[i].decl->isUniform ? glslIdentifier(NameKind::Uniform, entry.params[i].decl->name, stage)
+                                                          : "cg_arg" + std::to_string(i));
+    std::string flags = w.passFlags(*entry.entry, argList);
+    if (!flags.empty()) main += "    " + flags + ";\n";
     std::string call = w.functionName(*entry.entry) + "(" + callArgs + ")";
     if (entry.entry->returnType.base == BaseType::Void) {
         main += "    " + call + ";\n";
@@ -102,7 +114,7 @@ std::string writeProgram(const Module& module, const EntryInterface& entry, Stag
     std::string header = "#version 120\n";
     if (w.usesRect) header += "#extension GL_ARB_texture_rectangle : enable\n";
     if (w.usesTextureLod && stage == Stage::Fragment) header += "#extension GL_ARB_shader_texture_lod : require\n";
-    return header + declarations + w.helpers() + functions + main;
+    return header + declarations + w.flagGlobals() + w.helpers() + functions + main;
 }
 
 }  // namespace cgc

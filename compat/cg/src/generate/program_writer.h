@@ -11,4 +11,8 @@ namespace cgc {
 
 std::string writeProgram(const Module& module, const EntryInterface& entry, Stage stage);
 
+// The int uniform through which the runtime tells the program whether the
+// sampler uniform of that GLSL name reads a texture that compares depths.
+std::string compareFlagName(const std::string& samplerGlslName);
+
 }  // namespace cgc

@@ -77,7 +77,9 @@ std::string GlslWriter::function(const FunctionDecl& f, bool prototypeOnly) {
     s += ")";
     if (prototypeOnly) return s + ";\n";
     s += "\n";
+    current = &f;
     statement(*f.body, 0, s);
+    current = nullptr;
     return s;
 }
 

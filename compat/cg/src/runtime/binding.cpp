@@ -49,6 +49,10 @@ std::unique_ptr<LinkedPair> link(_CGprogram* vertex, _CGprogram* fragment) {
             GLint location = gl.glGetUniformLocation(pair->program, param->leaf.glslName.c_str());
             pair->locations[param] = location;
             if (param->leaf.unit >= 0 && location >= 0) gl.glUniform1i(location, param->leaf.unit);
+            if (param->leaf.type.isSampler()) {
+                pair->compareLocations[param] = gl.glGetUniformLocation(pair->program, param->leaf.compareFlag.c_str());
+                pair->compareSent[param] = -1;
+            }
         }
     }
     return pair;
@@ -79,6 +83,7 @@ void updateActivePair() {
     if (!vertex && !fragment) {
         if (s.active && gl.loaded) gl.glUseProgram(0);
         s.active = nullptr;
+        refreshCompareModes();
         return;
     }
     // A new OpenGL context drops the resolved table: resolve it again before
@@ -102,6 +107,7 @@ void updateActivePair() {
     s.active = pair;
     for (_CGprogram* p : {vertex, fragment})
         if (p) sendStale(p);
+    refreshCompareModes();
 }
 
 void sendStale(const _CGprogram* program) {

@@ -1,5 +1,6 @@
 // What else a parameter tells: its class, members by name, index, whether
 // it is global or used, its context; variability, semantic, default values.
+#include <cctype>
 #include <cstring>
 
 #include "runtime/parameter_checks.h"
@@ -10,12 +11,28 @@ using namespace cgrt;
 
 namespace {
 
+// How often the code names an identifier, whole words only.
+int mentions(const std::string& code, const std::string& name) {
+    auto wordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+    int count = 0;
+    for (size_t at = code.find(name); at != std::string::npos; at = code.find(name, at + 1)) {
+        size_t end = at + name.size();
+        if ((at == 0 || !wordChar(code[at - 1])) && (end == code.size() || !wordChar(code[end]))) ++count;
+    }
+    return count;
+}
+
 // Whether the program's code reads the parameter: entry parameters are the
-// program's interface; a global uniform, when the generated code names it.
+// program's interface; a global uniform, when the generated code names it
+// beyond its declaration.
 bool referenced(const _CGparameter& p) {
     if (!p.program) return false;
     if (!p.node.global) return true;
-    if (p.isUniformLeaf) return p.program->glsl.find(p.leaf.glslName) != std::string::npos;
+    if (p.isUniformLeaf) {
+        // An element or member of a GLSL array or struct: the array or struct is what the code names.
+        const std::string& name = p.leaf.glslName;
+        return mentions(p.program->glsl, name.substr(0, name.find_first_of("[."))) > 1;
+    }
     for (const _CGparameter* child : p.children)
         if (referenced(*child)) return true;
     return false;

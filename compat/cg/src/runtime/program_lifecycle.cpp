@@ -190,6 +190,7 @@ void cgUpdateProgramParameters(CGprogram program) {
         for (const auto& domain : program->domains) sendStale(domain.get());
     else
         sendStale(program);
+    refreshCompareModes();
     checkGLErrors(CG_INVALID_PARAMETER_ERROR, "cgUpdateProgramParameters");
 }
 

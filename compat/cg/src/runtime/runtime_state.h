@@ -93,6 +93,10 @@ struct LinkedPair {
     _CGprogram* fragment = nullptr;
     std::map<const _CGparameter*, int> locations;
     std::map<const _CGparameter*, unsigned> sent;
+    // Samplers: where the program reads whether their texture compares
+    // depths, and what it was last told (-1: nothing yet).
+    std::map<const _CGparameter*, int> compareLocations;
+    std::map<const _CGparameter*, int> compareSent;
 };
 
 struct RuntimeState {
@@ -158,5 +162,8 @@ void sendIfActive(_CGparameter& param);
 void sendStale(const _CGprogram* program);
 // Forgets and deletes every link that holds program.
 void dropLinks(const _CGprogram* program);
+// Tells the pair in use, per sampler, whether the texture it reads compares
+// depths; asked at binds and whenever the runtime binds or records a texture.
+void refreshCompareModes();
 
 }  // namespace cgrt
