@@ -185,7 +185,7 @@ TEST_F(CgProgramApi, ProgramsAreListedCopiedAndCompiledAsTheModeSays) {
     EXPECT_EQ(raised(), CG_INVALID_PROFILE_ERROR);
     EXPECT_EQ(cgGetProgramProfile(b), CG_PROFILE_GLSLF);
     cgSetProgramOutputVertices(b, 3);
-    EXPECT_EQ(raised(), CG_INVALID_PROFILE_ERROR);
+    EXPECT_EQ(cgGetProgramOutputVertices(b), 3);
     cgEvaluateProgram(b, v, 4, 1, 1, 1);
     EXPECT_EQ(raised(), CG_INVALID_PROFILE_ERROR);
 }
@@ -202,7 +202,7 @@ TEST_F(CgProgramApi, CombinedProgramsShareTheirNamesakes) {
     EXPECT_NE(fragmentDomain, f);  // the originals stay as they were
     EXPECT_TRUE(cgIsProgram(f));
     cgGetProgramDomainProgram(both, 2);
-    EXPECT_EQ(raised(), CG_OUT_OF_ARRAY_BOUNDS_ERROR);
+    EXPECT_EQ(raised(), CG_INVALID_PARAMETER_ERROR);
 
     // "tint" is in both: one handle sets both, and walking the parameters meets it once.
     CGparameter tint = cgGetNamedParameter(both, "tint");
@@ -227,8 +227,10 @@ TEST_F(CgProgramApi, CombinedProgramsShareTheirNamesakes) {
     CGprogram reversed = cgCombinePrograms(2, list);
     ASSERT_NE(reversed, nullptr);
     EXPECT_EQ(cgGetProgramDomainProfile(reversed, 0), CG_PROFILE_ARBFP1);
-    EXPECT_EQ(cgCombinePrograms(0, list), nullptr);
+    EXPECT_EQ(cgCombinePrograms(1, list), nullptr);
     EXPECT_EQ(raised(), CG_INVALID_DIMENSION_ERROR);
+    EXPECT_EQ(cgCombinePrograms(2, nullptr), nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_PARAMETER_ERROR);
     CGprogram copy = cgCopyProgram(both);
     ASSERT_NE(copy, nullptr);
     cgGLGetParameter4f(cgGetNamedParameter(copy, "tint"), got);

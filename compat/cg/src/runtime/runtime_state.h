@@ -65,6 +65,7 @@ struct _CGprogram {
     unsigned shader = 0;  // GL shader object once loaded
     bool loaded = false;
     bool compiled = true;    // false after a change that asks for a compile (literal parameters)
+    int outputVertices = 0;  // cgSetProgramOutputVertices: kept, used by no profile here
     std::string path;        // the source's file, "" when given as text
     std::vector<std::string> options;  // the compiler options it was created with
     std::vector<const char*> optionList;  // the same, NULL-terminated, for cgGetProgramOptions
