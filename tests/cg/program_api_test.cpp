@@ -55,6 +55,12 @@ TEST_F(CgProgramApi, ErrorsReachTheHandlerWithTheirContextAndData) {
     EXPECT_EQ(handlerCalls[0].error, CG_ARRAY_PARAM_ERROR);
     EXPECT_EQ(handlerCalls[0].data, &data);
     EXPECT_EQ(callbackCalls, 1);  // the callback still runs, after the handler
+    // A call that concerns no context, or an invalid handle, reaches it with none.
+    cgGetSupportedProfile(-1);
+    cgGetParameterName(nullptr);
+    ASSERT_EQ(handlerCalls.size(), 3u);
+    EXPECT_EQ(handlerCalls[1].context, nullptr);
+    EXPECT_EQ(handlerCalls[2].context, nullptr);
 
     // The first error stays until it is read; the last one is the latest.
     cgDestroyProgram(nullptr);

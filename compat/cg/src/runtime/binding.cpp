@@ -150,11 +150,13 @@ static bool setProfile(CGprofile profile, bool enabled) {
 }
 
 void cgGLEnableProfile(CGprofile profile) {
+    noContext();
     if (setProfile(profile, true) && (state().boundVertex || state().boundFragment)) updateActivePair();
     checkGLErrors(CG_INVALID_PROFILE_ERROR, "cgGLEnableProfile");
 }
 
 void cgGLDisableProfile(CGprofile profile) {
+    noContext();
     const ProfileInfo* info = findProfile(profile);
     if (info) releaseManagedTextures(info->stage);
     if (setProfile(profile, false) && (state().boundVertex || state().boundFragment)) updateActivePair();
@@ -193,6 +195,7 @@ void cgGLBindProgram(CGprogram program) {
 }
 
 void cgGLUnbindProgram(CGprofile profile) {
+    noContext();
     const ProfileInfo* info = findProfile(profile);
     if (!info) return raise(CG_INVALID_PROFILE_ERROR);
     releaseManagedTextures(info->stage);

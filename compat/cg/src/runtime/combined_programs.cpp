@@ -92,6 +92,7 @@ const LinkedPair* linkOf(const _CGprogram& combined) {
 extern "C" {
 
 CGprogram cgCombinePrograms(int n, const CGprogram* exeList) {
+    noContext();
     if (n <= 1) {
         raise(CG_INVALID_DIMENSION_ERROR);
         return nullptr;

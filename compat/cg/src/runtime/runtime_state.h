@@ -131,11 +131,15 @@ void raise(CGerror error);
 // The same with a word on the cause, which cgGetLastErrorString adds.
 void raise(CGerror error, const std::string& detail);
 
-// Each also notes the handle's context as the one a following error concerns.
+// Each also notes the handle's context as the one a following error
+// concerns, or none when the handle is not valid.
 bool validContext(CGcontext c);
 bool validProgram(CGprogram p);
 bool validParameter(CGparameter p);
 bool validBuffer(CGbuffer b);
+// For calls that concern no context: a following error reaches the handler
+// with none. Returns false.
+bool noContext();
 
 // The context a parameter belongs to, through its program when it has one.
 _CGcontext* contextOf(const _CGparameter& p);
