@@ -11,21 +11,7 @@
 
 namespace {
 
-class CgParameters : public CgContextTest {
-protected:
-    CGprogram compile(const char* source, CGprofile profile, const char* entry = "main") {
-        CGprogram p = cgCreateProgram(context, CG_SOURCE, source, profile, entry, nullptr);
-        const char* listing = cgGetLastListing(context);
-        EXPECT_NE(p, nullptr) << (listing ? listing : "");
-        return p;
-    }
-    // The error the last call raised, which must have gone through the callback once.
-    CGerror raised() {
-        EXPECT_EQ(callbackCalls, 1);
-        callbackCalls = 0;
-        return cgGetError();
-    }
-};
+class CgParameters : public CgContextTest {};
 
 const char* vertexSource =
     "struct Light { float3 dir; float4 color; };\n"

@@ -12,22 +12,7 @@
 
 namespace {
 
-class CgProgramApi : public CgContextTest {
-protected:
-    CGprogram compile(const char* source, CGprofile profile, const char* entry = "main",
-                      const char** args = nullptr) {
-        CGprogram p = cgCreateProgram(context, CG_SOURCE, source, profile, entry, args);
-        const char* listing = cgGetLastListing(context);
-        EXPECT_NE(p, nullptr) << (listing ? listing : "");
-        return p;
-    }
-    // The error the last call raised, which must have gone through the callback once.
-    CGerror raised() {
-        EXPECT_EQ(callbackCalls, 1);
-        callbackCalls = 0;
-        return cgGetError();
-    }
-};
+class CgProgramApi : public CgContextTest {};
 
 const char* vertexSource =
     "struct Light { float3 dir; float4 color; };\n"
@@ -70,6 +55,12 @@ TEST_F(CgProgramApi, ErrorsReachTheHandlerWithTheirContextAndData) {
     EXPECT_EQ(handlerCalls[0].error, CG_ARRAY_PARAM_ERROR);
     EXPECT_EQ(handlerCalls[0].data, &data);
     EXPECT_EQ(callbackCalls, 1);  // the callback still runs, after the handler
+    // A call that concerns no context, or an invalid handle, reaches it with none.
+    cgGetSupportedProfile(-1);
+    cgGetParameterName(nullptr);
+    ASSERT_EQ(handlerCalls.size(), 3u);
+    EXPECT_EQ(handlerCalls[1].context, nullptr);
+    EXPECT_EQ(handlerCalls[2].context, nullptr);
 
     // The first error stays until it is read; the last one is the latest.
     cgDestroyProgram(nullptr);
@@ -185,7 +176,7 @@ TEST_F(CgProgramApi, ProgramsAreListedCopiedAndCompiledAsTheModeSays) {
     EXPECT_EQ(raised(), CG_INVALID_PROFILE_ERROR);
     EXPECT_EQ(cgGetProgramProfile(b), CG_PROFILE_GLSLF);
     cgSetProgramOutputVertices(b, 3);
-    EXPECT_EQ(raised(), CG_INVALID_PROFILE_ERROR);
+    EXPECT_EQ(cgGetProgramOutputVertices(b), 3);
     cgEvaluateProgram(b, v, 4, 1, 1, 1);
     EXPECT_EQ(raised(), CG_INVALID_PROFILE_ERROR);
 }
@@ -202,7 +193,7 @@ TEST_F(CgProgramApi, CombinedProgramsShareTheirNamesakes) {
     EXPECT_NE(fragmentDomain, f);  // the originals stay as they were
     EXPECT_TRUE(cgIsProgram(f));
     cgGetProgramDomainProgram(both, 2);
-    EXPECT_EQ(raised(), CG_OUT_OF_ARRAY_BOUNDS_ERROR);
+    EXPECT_EQ(raised(), CG_INVALID_PARAMETER_ERROR);
 
     // "tint" is in both: one handle sets both, and walking the parameters meets it once.
     CGparameter tint = cgGetNamedParameter(both, "tint");
@@ -227,8 +218,10 @@ TEST_F(CgProgramApi, CombinedProgramsShareTheirNamesakes) {
     CGprogram reversed = cgCombinePrograms(2, list);
     ASSERT_NE(reversed, nullptr);
     EXPECT_EQ(cgGetProgramDomainProfile(reversed, 0), CG_PROFILE_ARBFP1);
-    EXPECT_EQ(cgCombinePrograms(0, list), nullptr);
+    EXPECT_EQ(cgCombinePrograms(1, list), nullptr);
     EXPECT_EQ(raised(), CG_INVALID_DIMENSION_ERROR);
+    EXPECT_EQ(cgCombinePrograms(2, nullptr), nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_PARAMETER_ERROR);
     CGprogram copy = cgCopyProgram(both);
     ASSERT_NE(copy, nullptr);
     cgGLGetParameter4f(cgGetNamedParameter(copy, "tint"), got);
@@ -461,4 +454,201 @@ TEST_F(CgProgramApi, BuffersAreRefusedByEveryProfileHere) {
     EXPECT_FALSE(cgIsBuffer(nullptr));
     cgSetBufferData(nullptr, 4, nullptr);
     EXPECT_EQ(raised(), CG_INVALID_BUFFER_HANDLE_ERROR);
+}
+
+// Every entry point of the setter and getter families reaches the components
+// its name says, in the order it says.
+TEST_F(CgProgramApi, EverySetterAndGetterOfTheFamiliesMovesItsComponents) {
+    CGprogram p = compile("float4 v; float2x3 m; float4 main(): COLOR { return v + m._m00; }\n", CG_PROFILE_ARBFP1);
+    CGparameter v = cgGetNamedParameter(p, "v");
+    auto check = [&](int n, const char* name) {
+        float got[4] = {};
+        cgGetParameterValuefr(v, 4, got);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(got[i], i < n ? float(i + 1) : 0.0f) << name << " component " << i;
+        const float zero[4] = {};
+        cgSetParameterValuefr(v, 4, zero);
+    };
+    const float f[4] = {1, 2, 3, 4};
+    const double d[4] = {1, 2, 3, 4};
+    const int i4[4] = {1, 2, 3, 4};
+    cgSetParameter1f(v, 1); check(1, "1f");
+    cgSetParameter2f(v, 1, 2); check(2, "2f");
+    cgSetParameter3f(v, 1, 2, 3); check(3, "3f");
+    cgSetParameter1d(v, 1); check(1, "1d");
+    cgSetParameter3d(v, 1, 2, 3); check(3, "3d");
+    cgSetParameter4d(v, 1, 2, 3, 4); check(4, "4d");
+    cgSetParameter1i(v, 1); check(1, "1i");
+    cgSetParameter2i(v, 1, 2); check(2, "2i");
+    cgSetParameter3i(v, 1, 2, 3); check(3, "3i");
+    cgSetParameter4i(v, 1, 2, 3, 4); check(4, "4i");
+    void (*const fv[])(CGparameter, const float*) = {cgSetParameter1fv, cgSetParameter2fv, cgSetParameter3fv,
+                                                     cgSetParameter4fv, cgGLSetParameter1fv, cgGLSetParameter2fv,
+                                                     cgGLSetParameter3fv, cgGLSetParameter4fv};
+    void (*const dv[])(CGparameter, const double*) = {cgSetParameter1dv, cgSetParameter2dv, cgSetParameter3dv,
+                                                      cgSetParameter4dv, cgGLSetParameter1dv, cgGLSetParameter2dv,
+                                                      cgGLSetParameter3dv, cgGLSetParameter4dv};
+    void (*const iv[])(CGparameter, const int*) = {cgSetParameter1iv, cgSetParameter2iv, cgSetParameter3iv,
+                                                   cgSetParameter4iv};
+    for (int k = 0; k < 8; ++k) {
+        fv[k](v, f); check(k % 4 + 1, "fv");
+        dv[k](v, d); check(k % 4 + 1, "dv");
+    }
+    for (int k = 0; k < 4; ++k) { iv[k](v, i4); check(k + 1, "iv"); }
+    cgGLSetParameter1d(v, 1); check(1, "GL 1d");
+    cgGLSetParameter2d(v, 1, 2); check(2, "GL 2d");
+    cgGLSetParameter3d(v, 1, 2, 3); check(3, "GL 3d");
+    cgGLSetParameter4d(v, 1, 2, 3, 4); check(4, "GL 4d");
+    cgGLSetParameter3f(v, 1, 2, 3); check(3, "GL 3f");
+    cgSetParameter4f(v, 1, 2, 3, 4);
+    float gf[4] = {};
+    double gd[4] = {};
+    void (*const gets[])(CGparameter, float*) = {cgGLGetParameter1f, cgGLGetParameter2f, cgGLGetParameter3f};
+    void (*const getd[])(CGparameter, double*) = {cgGLGetParameter1d, cgGLGetParameter2d, cgGLGetParameter3d};
+    for (int k = 0; k < 3; ++k) {
+        float before = gf[k + 1];
+        gets[k](v, gf);
+        getd[k](v, gd);
+        EXPECT_EQ(gf[k], float(k + 1));
+        EXPECT_EQ(gd[k], double(k + 1));
+        EXPECT_EQ(gf[k + 1], before);  // no more than its count
+    }
+
+    // A 2x3 matrix, every order and element type: row by row is 1..6.
+    CGparameter m = cgGetNamedParameter(p, "m");
+    const float rowsF[6] = {1, 2, 3, 4, 5, 6}, colsF[6] = {1, 4, 2, 5, 3, 6};
+    const double rowsD[6] = {1, 2, 3, 4, 5, 6}, colsD[6] = {1, 4, 2, 5, 3, 6};
+    const int colsI[6] = {1, 4, 2, 5, 3, 6};
+    auto rowsAre = [&](const char* name) {
+        float got[6] = {};
+        cgGetMatrixParameterfr(m, got);
+        for (int k = 0; k < 6; ++k) EXPECT_EQ(got[k], rowsF[k]) << name << " element " << k;
+        const float zero[6] = {};
+        cgSetMatrixParameterfr(m, zero);
+    };
+    cgSetMatrixParameterfc(m, colsF); rowsAre("fc");
+    cgSetMatrixParameterdr(m, rowsD); rowsAre("dr");
+    cgSetMatrixParameterdc(m, colsD); rowsAre("dc");
+    cgSetMatrixParameteric(m, colsI); rowsAre("ic");
+    cgGLSetMatrixParameterfr(m, rowsF); rowsAre("GL fr");
+    cgGLSetMatrixParameterdr(m, rowsD); rowsAre("GL dr");
+    cgSetParameterValuefc(m, 6, colsF); rowsAre("value fc");
+    cgSetParameterValuedr(m, 6, rowsD); rowsAre("value dr");
+    cgSetParameterValuedc(m, 6, colsD); rowsAre("value dc");
+    cgSetParameterValueic(m, 6, colsI); rowsAre("value ic");
+    cgSetParameterValueir(m, 6, colsI); // read as rows: the columns' order
+    float asRows[6] = {};
+    cgGetMatrixParameterfr(m, asRows);
+    EXPECT_EQ(asRows[1], 4.0f);
+    cgSetMatrixParameterfr(m, rowsF);
+    float outF[6];
+    double outD[6];
+    int outI[6];
+    cgGetMatrixParameterfc(m, outF); EXPECT_EQ(outF[1], 4.0f);
+    cgGetMatrixParameterdc(m, outD); EXPECT_EQ(outD[1], 4.0);
+    cgGetMatrixParameterdr(m, outD); EXPECT_EQ(outD[1], 2.0);
+    cgGetMatrixParameterir(m, outI); EXPECT_EQ(outI[5], 6);
+    cgGLGetMatrixParameterdc(m, outD); EXPECT_EQ(outD[2], 2.0);
+    cgGLGetMatrixParameterdr(m, outD); EXPECT_EQ(outD[2], 3.0);
+    EXPECT_EQ(cgGetParameterValuedc(m, 6, outD), 6); EXPECT_EQ(outD[1], 4.0);
+    EXPECT_EQ(cgGetParameterValuedr(m, 6, outD), 6); EXPECT_EQ(outD[1], 2.0);
+    EXPECT_EQ(cgGetParameterValueic(m, 6, outI), 6); EXPECT_EQ(outI[1], 4);
+    // Defaults: none written, so zero, in every form.
+    EXPECT_EQ(cgGetParameterDefaultValuefc(m, 6, outF), 6); EXPECT_EQ(outF[5], 0.0f);
+    EXPECT_EQ(cgGetParameterDefaultValuedr(m, 6, outD), 6); EXPECT_EQ(outD[5], 0.0);
+    EXPECT_EQ(cgGetParameterDefaultValuedc(m, 6, outD), 6);
+    EXPECT_EQ(cgGetParameterDefaultValueir(m, 6, outI), 6); EXPECT_EQ(outI[0], 0);
+    EXPECT_EQ(cgGetParameterDefaultValueic(m, 6, outI), 6);
+    EXPECT_EQ(cgGetParameterDefaultValueir(m, 5, outI), 0);
+    EXPECT_EQ(raised(), CG_NOT_ENOUGH_DATA_ERROR);
+}
+
+TEST_F(CgProgramApi, ArraysOfVectorsAndMatricesInEveryFormAndOrder) {
+    CGprogram p = compile("float3 a[3]; float2x2 m[2]; float4 main(): COLOR { return a[0].xyzz + m[1]._m00; }\n",
+                          CG_PROFILE_ARBFP1);
+    CGparameter a = cgGetNamedParameter(p, "a");
+    const double d[12] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    const float f[12] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    float gf[12];
+    double gd[12];
+    cgGLSetParameterArray1d(a, 0, 3, d);  // one value per element: x of each
+    cgGLGetParameterArray3f(a, 0, 0, gf);
+    EXPECT_EQ(gf[3], 2.0f);
+    cgGLSetParameterArray3d(a, 0, 0, d);
+    cgGLGetParameterArray3d(a, 0, 0, gd);
+    EXPECT_EQ(gd[8], 9.0);
+    cgGLSetParameterArray4d(a, 1, 1, d);  // four per element, of which it takes three
+    cgGLGetParameterArray1d(a, 1, 1, gd);
+    EXPECT_EQ(gd[0], 1.0);
+    cgGLSetParameterArray3f(a, 2, 1, f);
+    cgGLGetParameterArray4d(a, 2, 1, gd);
+    EXPECT_EQ(gd[2], 3.0);
+    cgGLGetParameterArray2f(a, 0, 1, gf);
+    EXPECT_EQ(gf[1], 2.0f);
+
+    CGparameter m = cgGetNamedParameter(p, "m");
+    cgGLSetMatrixParameterArrayfc(m, 0, 0, f);  // columns (1, 2), (3, 4): rows 1 3 / 2 4
+    cgGLGetMatrixParameterArrayfr(m, 0, 1, gf);
+    EXPECT_EQ(gf[1], 3.0f);
+    cgGLSetMatrixParameterArraydr(m, 1, 1, d);
+    cgGLGetMatrixParameterArraydc(m, 1, 1, gd);
+    EXPECT_EQ(gd[1], 3.0);
+    cgGLSetMatrixParameterArraydc(m, 0, 2, d);
+    cgGLGetMatrixParameterArraydr(m, 0, 2, gd);
+    EXPECT_EQ(gd[5], 7.0);  // element 1, row 0, column 1: the third value of its columns
+    cgGLGetMatrixParameterArrayfr(m, 1, 2, gf);
+    EXPECT_EQ(raised(), CG_OUT_OF_ARRAY_BOUNDS_ERROR);
+}
+
+TEST_F(CgProgramApi, WhatNoProfileHereHasGivesTheDocumentedErrors) {
+    CGprogram v = compile(vertexSource, CG_PROFILE_ARBVP1);
+    CGprogram f = compile(fragmentSource, CG_PROFILE_ARBFP1);
+    CGparameter tint = cgGetNamedParameter(f, "tint");
+    // Combinations of more than the two domains there are.
+    EXPECT_EQ(cgCombinePrograms4(v, f, v, f), nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_PARAMETER_ERROR);
+    EXPECT_EQ(cgCombinePrograms5(v, f, v, f, v), nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_PARAMETER_ERROR);
+    CGprogram both = cgCombinePrograms2(v, f);
+    cgGLDisableProgramProfiles(both);
+    EXPECT_EQ(callbackCalls, 0);
+    // Objects, uniform buffers and program buffers.
+    EXPECT_EQ(cgCreateObj(context, CG_SOURCE, "struct S { float x; };", CG_PROFILE_GP4FP, nullptr), nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_PROFILE_ERROR);
+    EXPECT_EQ(cgCreateObjFromFile(context, CG_SOURCE, "s.cg", CG_PROFILE_GP4FP, nullptr), nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_PROFILE_ERROR);
+    cgDestroyObj(nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_OBJ_HANDLE_ERROR);
+    EXPECT_EQ(cgGetUniformBufferBlockName(tint), nullptr);
+    EXPECT_EQ(cgGetFirstUniformBufferParameter(tint), nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_PARAMETER_TYPE_ERROR);
+    EXPECT_EQ(cgGetNamedUniformBufferParameter(tint, "x"), nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_PARAMETER_TYPE_ERROR);
+    cgSetUniformBufferParameter(tint, nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_PARAMETER_TYPE_ERROR);
+    EXPECT_EQ(cgGetUniformBufferParameter(tint), nullptr);
+    EXPECT_EQ(raised(), CG_INVALID_PARAMETER_TYPE_ERROR);
+    EXPECT_EQ(cgGetProgramBuffer(f, 0), nullptr);
+    EXPECT_EQ(raised(), CG_BUFFER_INDEX_OUT_OF_RANGE_ERROR);
+    EXPECT_EQ(cgGetProgramBufferMaxSize(CG_PROFILE_ARBFP1), 0);
+    EXPECT_EQ(cgGetParameterBufferOffset(tint), -1);
+    // Resizing: every array has its size.
+    const int sizes[] = {4};
+    cgSetMultiDimArraySize(cgGetNamedParameter(v, "lights"), sizes);
+    EXPECT_EQ(raised(), CG_PARAMETER_IS_NOT_RESIZABLE_ARRAY_ERROR);
+    // User types and interfaces: none.
+    EXPECT_EQ(cgGetNamedUserType(v, "Light"), CG_UNKNOWN_TYPE);
+    EXPECT_EQ(cgGetUserType(v, 0), CG_UNKNOWN_TYPE);
+    EXPECT_EQ(raised(), CG_OUT_OF_ARRAY_BOUNDS_ERROR);
+    EXPECT_EQ(cgGetNumParentTypes(CG_STRUCT), 0);
+    EXPECT_EQ(cgGetParentType(CG_STRUCT, 0), CG_UNKNOWN_TYPE);
+    EXPECT_EQ(raised(), CG_OUT_OF_ARRAY_BOUNDS_ERROR);
+    EXPECT_FALSE(cgIsParentType(CG_STRUCT, CG_STRUCT));
+    // What a parameter's resource is named and holds.
+    EXPECT_STREQ(cgGetParameterResourceName(tint), "fu_tint");
+    EXPECT_EQ(cgGetParameterResourceSize(tint), 16);
+    EXPECT_EQ(cgGetParameterResourceType(tint), CG_FLOAT4);
+    EXPECT_EQ(cgGetParameterNamedType(tint), CG_FLOAT4);
+    EXPECT_EQ(cgGetParameterOrdinalNumber(cgGetFirstParameter(f, CG_PROGRAM)), 0);
+    EXPECT_EQ(cgGetLockingPolicy(), CG_THREAD_SAFE_POLICY);
+    EXPECT_EQ(cgGetSemanticCasePolicy(), CG_FORCE_UPPER_CASE_POLICY);
 }

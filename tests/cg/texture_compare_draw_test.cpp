@@ -132,5 +132,10 @@ TEST_F(CgTextureCompare, TheTextureBoundOnTheUnitCountsWhenNoneIsRecorded) {
     cgSetParameter1f(cgGetNamedParameter(vertex, "z"), 0.3f);
     drawAndRead();
     expectPixel(at(16, 16), 1, 1, 1, 1);
+    // Destroying the program in use gives the texture its comparison back.
+    cgDestroyProgram(f);
+    GLint mode = GL_NONE;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, &mode);
+    EXPECT_EQ(mode, GL_COMPARE_R_TO_TEXTURE);
     glBindTexture(GL_TEXTURE_2D, 0);
 }

@@ -62,10 +62,12 @@ std::unique_ptr<LinkedPair> link(_CGprogram* vertex, _CGprogram* fragment) {
 
 void dropLinks(const _CGprogram* program) {
     RuntimeState& s = state();
+    bool droppedActive = false;
     for (auto it = s.links.begin(); it != s.links.end();) {
         if (it->first.first == program || it->first.second == program) {
             if (s.active == it->second.get()) {
                 s.active = nullptr;
+                droppedActive = true;
                 if (gl.loaded) gl.glUseProgram(0);
             }
             if (gl.loaded) gl.glDeleteProgram(it->second->program);
@@ -74,6 +76,8 @@ void dropLinks(const _CGprogram* program) {
             ++it;
         }
     }
+    // Textures the dropped pair compared get their own comparison back.
+    if (droppedActive) refreshCompareModes();
 }
 
 void updateActivePair() {
@@ -146,11 +150,13 @@ static bool setProfile(CGprofile profile, bool enabled) {
 }
 
 void cgGLEnableProfile(CGprofile profile) {
+    noContext();
     if (setProfile(profile, true) && (state().boundVertex || state().boundFragment)) updateActivePair();
     checkGLErrors(CG_INVALID_PROFILE_ERROR, "cgGLEnableProfile");
 }
 
 void cgGLDisableProfile(CGprofile profile) {
+    noContext();
     const ProfileInfo* info = findProfile(profile);
     if (info) releaseManagedTextures(info->stage);
     if (setProfile(profile, false) && (state().boundVertex || state().boundFragment)) updateActivePair();
@@ -189,6 +195,7 @@ void cgGLBindProgram(CGprogram program) {
 }
 
 void cgGLUnbindProgram(CGprofile profile) {
+    noContext();
     const ProfileInfo* info = findProfile(profile);
     if (!info) return raise(CG_INVALID_PROFILE_ERROR);
     releaseManagedTextures(info->stage);

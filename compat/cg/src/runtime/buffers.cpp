@@ -169,6 +169,7 @@ void cgDestroyBuffer(CGbuffer buffer) {
 // No profile here binds buffers to a program (the buffer semantics belong to
 // the gp4 and gp5 profiles): every index is out of range.
 int cgGetProgramBufferMaxSize(CGprofile profile) {
+    noContext();
     if (!cgIsProfileSupported(profile)) raise(CG_INVALID_PROFILE_ERROR);
     return 0;
 }

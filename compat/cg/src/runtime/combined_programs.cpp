@@ -40,7 +40,7 @@ void joinParameters(_CGprogram& combined) {
 }  // namespace
 
 _CGprogram* combinePrograms(const std::vector<_CGprogram*>& parts) {
-    if (parts.empty()) {
+    if (parts.size() < 2) {
         raise(CG_INVALID_DIMENSION_ERROR);
         return nullptr;
     }
@@ -92,12 +92,13 @@ const LinkedPair* linkOf(const _CGprogram& combined) {
 extern "C" {
 
 CGprogram cgCombinePrograms(int n, const CGprogram* exeList) {
-    if (n <= 0) {
+    noContext();
+    if (n <= 1) {
         raise(CG_INVALID_DIMENSION_ERROR);
         return nullptr;
     }
     if (!exeList) {
-        raise(CG_INVALID_POINTER_ERROR);
+        raise(CG_INVALID_PARAMETER_ERROR);
         return nullptr;
     }
     return combinePrograms(std::vector<_CGprogram*>(exeList, exeList + n));
@@ -144,7 +145,7 @@ CGprogram cgGetProgramDomainProgram(CGprogram program, int index) {
     }
     int count = cgGetNumProgramDomains(program);
     if (index < 0 || index >= count) {
-        raise(CG_OUT_OF_ARRAY_BOUNDS_ERROR);
+        raise(CG_INVALID_PARAMETER_ERROR);
         return nullptr;
     }
     return program->isCombined() ? program->domains[static_cast<size_t>(index)].get() : program;

@@ -47,6 +47,7 @@ extern "C" {
 // The runtime runs on its caller's thread alone; the locking policy is
 // remembered for the asking.
 CGenum cgSetLockingPolicy(CGenum lockingPolicy) {
+    noContext();
     if (lockingPolicy != CG_NO_LOCKS_POLICY && lockingPolicy != CG_THREAD_SAFE_POLICY) {
         raise(CG_INVALID_ENUMERANT_ERROR);
         return CG_UNKNOWN;
@@ -60,6 +61,7 @@ CGenum cgGetLockingPolicy(void) { return state().lockingPolicy; }
 
 // Semantics are matched without regard to case whatever the policy says.
 CGenum cgSetSemanticCasePolicy(CGenum casePolicy) {
+    noContext();
     if (casePolicy != CG_FORCE_UPPER_CASE_POLICY && casePolicy != CG_UNCHANGED_CASE_POLICY) {
         raise(CG_INVALID_ENUMERANT_ERROR);
         return CG_UNKNOWN;
@@ -94,6 +96,7 @@ const char* cgGetBehaviorString(CGbehavior behavior) {
 }
 
 CGbehavior cgGetBehavior(const char* behavior_string) {
+    noContext();
     if (!behavior_string) {
         raise(CG_INVALID_PARAMETER_ERROR);
         return CG_BEHAVIOR_UNKNOWN;
@@ -155,6 +158,7 @@ CGenum cgGetParameterSettingMode(CGcontext context) {
 }
 
 const char* cgGetString(CGenum sname) {
+    noContext();
     if (sname == CG_VERSION) return "3.1.0013";
     raise(CG_INVALID_ENUMERANT_ERROR);
     return nullptr;
@@ -167,6 +171,7 @@ const char* cgGetEnumString(CGenum en) {
 }
 
 CGenum cgGetEnum(const char* enum_string) {
+    noContext();
     if (!enum_string) {
         raise(CG_INVALID_PARAMETER_ERROR);
         return CG_UNKNOWN;

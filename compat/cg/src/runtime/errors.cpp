@@ -20,26 +20,31 @@ void raise(CGerror error, const std::string& detail) {
     if (s.callback) s.callback();
 }
 
+bool noContext() {
+    state().callContext = nullptr;
+    return false;
+}
+
 bool validContext(CGcontext c) {
-    if (!c || !state().contexts.count(c)) return false;
+    if (!c || !state().contexts.count(c)) return noContext();
     state().callContext = c;
     return true;
 }
 
 bool validProgram(CGprogram p) {
-    if (!p || !state().programs.count(p)) return false;
+    if (!p || !state().programs.count(p)) return noContext();
     state().callContext = p->context;
     return true;
 }
 
 bool validParameter(CGparameter p) {
-    if (!p || !state().parameters.count(p)) return false;
+    if (!p || !state().parameters.count(p)) return noContext();
     state().callContext = contextOf(*p);
     return true;
 }
 
 bool validBuffer(CGbuffer b) {
-    if (!b || !state().buffers.count(b)) return false;
+    if (!b || !state().buffers.count(b)) return noContext();
     state().callContext = b->context;
     return true;
 }

@@ -112,6 +112,7 @@ const char* cgGetProfileString(CGprofile profile) {
 int cgGetNumSupportedProfiles(void) { return static_cast<int>(sizeof supported / sizeof supported[0]); }
 
 CGprofile cgGetSupportedProfile(int index) {
+    noContext();
     if (index < 0 || index >= cgGetNumSupportedProfiles()) {
         raise(CG_OUT_OF_ARRAY_BOUNDS_ERROR);
         return CG_PROFILE_UNKNOWN;
@@ -122,6 +123,7 @@ CGprofile cgGetSupportedProfile(int index) {
 CGbool cgIsProfileSupported(CGprofile profile) { return findProfile(profile) ? CG_TRUE : CG_FALSE; }
 
 CGbool cgGetProfileProperty(CGprofile profile, CGenum query) {
+    noContext();
     const NamedProfile* p = lookUp(profile);
     if (!p) {
         raise(CG_INVALID_PROFILE_ERROR);
@@ -169,6 +171,7 @@ CGdomain cgGetProfileDomain(CGprofile profile) {
 // The profile of the same family for another domain: arbvp1 for arbfp1's
 // vertex domain, glslf for glslv's fragment domain.
 CGprofile cgGetProfileSibling(CGprofile profile, CGdomain domain) {
+    noContext();
     const NamedProfile* p = lookUp(profile);
     if (!p) {
         raise(CG_INVALID_PROFILE_ERROR);
@@ -190,6 +193,7 @@ CGprofile cgGetProfileSibling(CGprofile profile, CGdomain domain) {
 }
 
 char const** cgGLGetOptimalOptions(CGprofile profile) {
+    noContext();
     if (!findProfile(profile)) raise(CG_INVALID_PROFILE_ERROR);
     return const_cast<char const**>(noOptions);
 }
@@ -236,6 +240,7 @@ const char* cgGLGetGLSLVersionString(CGGLglslversion version) {
 
 // "1", "1.0", "100" and "1.00" are 1.00; likewise 1.10 and 1.20.
 CGGLglslversion cgGLGetGLSLVersion(const char* version_string) {
+    noContext();
     if (!version_string) {
         raise(CG_INVALID_PARAMETER_ERROR);
         return CG_GL_GLSL_DEFAULT;

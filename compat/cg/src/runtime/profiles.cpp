@@ -62,6 +62,7 @@ CGbool cgGLIsProfileSupported(CGprofile profile) {
 }
 
 CGprofile cgGLGetLatestProfile(CGGLenum profileClass) {
+    noContext();
     if (profileClass != CG_GL_VERTEX && profileClass != CG_GL_FRAGMENT) {
         raise(CG_INVALID_ENUMERANT_ERROR);
         return CG_PROFILE_UNKNOWN;
@@ -71,6 +72,7 @@ CGprofile cgGLGetLatestProfile(CGGLenum profileClass) {
 }
 
 void cgGLSetOptimalOptions(CGprofile profile) {
+    noContext();
     // Every profile compiles the same way, so there is nothing to tune.
     if (!findProfile(profile)) raise(CG_INVALID_PROFILE_ERROR);
 }

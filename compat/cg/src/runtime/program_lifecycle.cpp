@@ -173,15 +173,19 @@ CGenum cgGetProgramOutput(CGprogram program) {
     return last->stage == cgc::Stage::Vertex ? CG_VERTEX : CG_FRAGMENT;
 }
 
-// Output vertices belong to geometry programs, which no profile here makes.
+// Output vertices belong to geometry programs, which no profile here makes:
+// the number is kept and given back, and changes nothing.
 int cgGetProgramOutputVertices(CGprogram program) {
-    if (!validProgram(program)) raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
-    return 0;
+    if (!validProgram(program)) {
+        raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
+        return 0;
+    }
+    return program->outputVertices;
 }
 
-void cgSetProgramOutputVertices(CGprogram program, int) {
+void cgSetProgramOutputVertices(CGprogram program, int vertices) {
     if (!validProgram(program)) return raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
-    raise(CG_INVALID_PROFILE_ERROR, "(only geometry programs have output vertices)");
+    program->outputVertices = vertices;
 }
 
 void cgUpdateProgramParameters(CGprogram program) {

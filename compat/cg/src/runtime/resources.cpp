@@ -104,6 +104,7 @@ const char* cgGetResourceString(CGresource resource) {
 }
 
 CGresource cgGetResource(const char* resource_string) {
+    noContext();
     if (!resource_string) {
         raise(CG_INVALID_PARAMETER_ERROR);
         return CG_UNDEFINED;

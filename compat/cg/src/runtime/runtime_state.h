@@ -65,6 +65,7 @@ struct _CGprogram {
     unsigned shader = 0;  // GL shader object once loaded
     bool loaded = false;
     bool compiled = true;    // false after a change that asks for a compile (literal parameters)
+    int outputVertices = 0;  // cgSetProgramOutputVertices: kept, used by no profile here
     std::string path;        // the source's file, "" when given as text
     std::vector<std::string> options;  // the compiler options it was created with
     std::vector<const char*> optionList;  // the same, NULL-terminated, for cgGetProgramOptions
@@ -130,11 +131,15 @@ void raise(CGerror error);
 // The same with a word on the cause, which cgGetLastErrorString adds.
 void raise(CGerror error, const std::string& detail);
 
-// Each also notes the handle's context as the one a following error concerns.
+// Each also notes the handle's context as the one a following error
+// concerns, or none when the handle is not valid.
 bool validContext(CGcontext c);
 bool validProgram(CGprogram p);
 bool validParameter(CGparameter p);
 bool validBuffer(CGbuffer b);
+// For calls that concern no context: a following error reaches the handler
+// with none. Returns false.
+bool noContext();
 
 // The context a parameter belongs to, through its program when it has one.
 _CGcontext* contextOf(const _CGparameter& p);

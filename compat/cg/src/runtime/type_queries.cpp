@@ -122,11 +122,13 @@ CGparameterclass cgGetParameterClassEnum(const char* pString) {
 CGtype cgGetNamedUserType(CGhandle, const char*) { return CG_UNKNOWN_TYPE; }
 int cgGetNumUserTypes(CGhandle) { return 0; }
 CGtype cgGetUserType(CGhandle, int) {
+    cgrt::noContext();
     cgrt::raise(CG_OUT_OF_ARRAY_BOUNDS_ERROR);
     return CG_UNKNOWN_TYPE;
 }
 int cgGetNumParentTypes(CGtype) { return 0; }
 CGtype cgGetParentType(CGtype, int) {
+    cgrt::noContext();
     cgrt::raise(CG_OUT_OF_ARRAY_BOUNDS_ERROR);
     return CG_UNKNOWN_TYPE;
 }
