@@ -52,7 +52,7 @@ TEST(CgGaps, TextureFormsCheckedAndRefusedWhereReached) {
     EXPECT_TRUE(contains(out.glsl, "texture2DRectProj(fu_rect, l_uv.xyz)"));
 
     expectError("sampler2D s; float4 main(float2 uv: TEXCOORD0): COLOR {\n return tex2Dsize(s, 0).xyzz; }",
-                "(2) : error: 'tex2Dsize' is not available in the arbvp1 and arbfp1 profiles");
+                "(2) : error: 'tex2Dsize' is only available in the gp4 and newer profiles");
     expectError("sampler2D s; float4 main(float2 uv: TEXCOORD0): COLOR { return tex2D(s, uv, uv); }",
                 "'tex2D' takes 2 or 4 arguments, 3 given");
     expectError("sampler2D s; float4 main(float2 uv: TEXCOORD0): COLOR { return tex2Dlod(s, uv, uv, uv); }",

@@ -259,8 +259,22 @@ void Checker::checkBuiltinCall(Expr& e) {
 void Checker::checkTextureCall(Expr& e, const Builtin& b) {
     const std::string& name = e.text;
     size_t n = e.args.size();
+    // Every form may end with a texel offset (an int per dimension), which
+    // the profile documentation gives to gp4 and newer profiles only: it is
+    // checked here and refused where an entry reaches it.
+    bool plainOrGrad = b.form == TextureForm::Plain;
+    bool offsetForm = b.sampler != BaseType::SamplerCube && b.form != TextureForm::Size &&
+                      (n == 3 || (plainOrGrad && n == 5));
+    if (offsetForm) {
+        ExprPtr& offset = e.args.back();
+        offset = convertOrReport(std::move(offset), b.dims == 1 ? Type::scalar(BaseType::Int)
+                                                                : Type::vector(BaseType::Int, b.dims),
+                                 "as texel offset");
+        if (offset->type.isError()) return;
+        n -= 1;
+    }
     if (n != 2 && n != 4) {
-        diag.error(e.line, "'" + name + "' takes 2 or 4 arguments, " + std::to_string(n) + " given");
+        diag.error(e.line, "'" + name + "' takes 2 or 4 arguments, " + std::to_string(e.args.size()) + " given");
         return;
     }
     const Type& s = e.args[0]->type;
@@ -311,9 +325,9 @@ void Checker::checkTextureCall(Expr& e, const Builtin& b) {
     }
     if (current) {
         if (!current->textureLine) current->textureLine = e.line;
-        if ((b.form == TextureForm::Size || b.form == TextureForm::Fetch) && !current->unavailableLine) {
+        if ((b.form == TextureForm::Size || b.form == TextureForm::Fetch || offsetForm) && !current->unavailableLine) {
             current->unavailableLine = e.line;
-            current->unavailableName = name;
+            current->unavailableName = offsetForm ? name + "' with a texel offset" : name + "'";
         }
     }
     e.type = result;

@@ -77,7 +77,7 @@ private:
 
     void stageChecks(const FunctionDecl& f) {
         if (f.unavailableLine)
-            diag.error(f.unavailableLine, "'" + f.unavailableName + "' is not available in the arbvp1 and arbfp1 profiles");
+            diag.error(f.unavailableLine, "'" + f.unavailableName + " is only available in the gp4 and newer profiles");
         if (stage == Stage::Fragment) return;
         if (f.discardLine) diag.error(f.discardLine, "'discard' and 'clip' are only available in fragment programs");
         if (f.textureLine && !rules.vertexTextureFetch)

@@ -114,7 +114,7 @@ struct FunctionDecl {
     std::vector<const FunctionDecl*> calls;
     int discardLine = 0, textureLine = 0, derivativeLine = 0;
     int unavailableLine = 0;       // a call GLSL 1.20 cannot express, reported if reached
-    std::string unavailableName;
+    std::string unavailableName;   // quoted, with what makes it unavailable
     int overloadIndex = 0;
 };
 using FunctionDeclPtr = std::unique_ptr<FunctionDecl>;
