@@ -3,8 +3,11 @@
 // links each pair on a hidden GL context, prints the counts and the first
 // error of each failure grouped by kind, and exits 1 below a threshold.
 //
-//   cg_collection [--min-percent P] [--context gl] [--listings] [FOLDER]
+//   cg_collection [--min-percent P] [--context gl] [--listings] [-DNAME[=V] ...] [FOLDER]
 //
+// -D defines a macro for every compile, as the collection's host may (the
+// shader collections of emulator front ends are compiled with
+// -DPARAMETER_UNIFORM, which turns their tunable constants into uniforms).
 // --listings prints the whole listing of each failure, not only its first error.
 //
 // FOLDER may also be one .cg file. It defaults to $ZEPHRA_CG_COLLECTION, else to the collection beside
@@ -38,11 +41,12 @@ struct Options {
     double minPercent = 0;
     ContextKind context = ContextKind::DesktopGL;
     bool listings = false;
+    std::vector<std::string> defines;  // "-DNAME=V", passed to the compiler as they are
     std::string folder;
 };
 
 int usage(const char* message) {
-    std::fprintf(stderr, "cg_collection: %s\nusage: cg_collection [--min-percent P] [--context gl] [--listings] [FOLDER]\n",
+    std::fprintf(stderr, "cg_collection: %s\nusage: cg_collection [--min-percent P] [--context gl] [--listings] [-DNAME[=V] ...] [FOLDER]\n",
                  message);
     return exitUsage;
 }
@@ -61,6 +65,8 @@ int parseOptions(int argc, char** argv, Options& options) {
             if (!parseContextKind(argv[++i], options.context)) return usage("unknown --context");
         } else if (arg == "--listings") {
             options.listings = true;
+        } else if (arg.size() > 2 && arg.compare(0, 2, "-D") == 0) {
+            options.defines.push_back(arg);
         } else if (!arg.empty() && arg[0] == '-') {
             return usage(("unknown option " + arg).c_str());
         } else if (options.folder.empty()) {
@@ -127,10 +133,13 @@ int main(int argc, char** argv) {
         return exitUsage;
     }
     CGcontext context = cgCreateContext();
+    std::vector<const char*> compilerArgs;
+    for (const std::string& d : options.defines) compilerArgs.push_back(d.c_str());
+    compilerArgs.push_back(nullptr);
     std::map<std::string, std::vector<Failure>> byKind;
     size_t passed = 0;
     for (const fs::path& file : files) {
-        PairResult r = compileLoadLink(context, file.string(), CG_PROFILE_ARBVP1, CG_PROFILE_ARBFP1);
+        PairResult r = compileLoadLink(context, file.string(), compilerArgs.data());
         if (r.ok()) {
             ++passed;
             continue;

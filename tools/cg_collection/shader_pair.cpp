@@ -56,8 +56,8 @@ const char* stageName(Stage stage) {
     return "?";
 }
 
-PairResult compileLoadLink(CGcontext context, const std::string& path, CGprofile vertexProfile,
-                           CGprofile fragmentProfile) {
+PairResult compileLoadLink(CGcontext context, const std::string& path, const char** compilerArgs) {
+    const CGprofile vertexProfile = CG_PROFILE_ARBVP1, fragmentProfile = CG_PROFILE_ARBFP1;
     PairResult result;
     Programs programs;
     cgGetError();
@@ -68,7 +68,7 @@ PairResult compileLoadLink(CGcontext context, const std::string& path, CGprofile
     } stages[] = {{vertexProfile, "main_vertex", &programs.vertex},
                   {fragmentProfile, "main_fragment", &programs.fragment}};
     for (const auto& s : stages) {
-        *s.slot = cgCreateProgramFromFile(context, CG_SOURCE, path.c_str(), s.profile, s.entry, nullptr);
+        *s.slot = cgCreateProgramFromFile(context, CG_SOURCE, path.c_str(), s.profile, s.entry, compilerArgs);
         if (!*s.slot) {
             result = {Stage::Compile, s.entry, firstErrorLine(cgGetLastListing(context)), listing(context)};
             cgGetError();

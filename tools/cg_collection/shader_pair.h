@@ -1,5 +1,6 @@
 // One file of a collection: both entry points compiled, loaded, and linked
-// as a pair, the way a host of such a collection uses it.
+// as a pair (arbvp1 and arbfp1), the way a host of such a collection uses
+// it. compilerArgs: null-terminated, as cgCreateProgram takes them.
 #pragma once
 
 #include <string>
@@ -18,8 +19,7 @@ struct PairResult {
     bool ok() const { return failedAt == Stage::Done; }
 };
 
-PairResult compileLoadLink(CGcontext context, const std::string& path, CGprofile vertexProfile,
-                           CGprofile fragmentProfile);
+PairResult compileLoadLink(CGcontext context, const std::string& path, const char** compilerArgs);
 
 const char* stageName(Stage stage);
 

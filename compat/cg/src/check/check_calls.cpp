@@ -1,6 +1,7 @@
 // Calls: overload resolution of the shader's own functions and the typing of
 // the standard library.
 #include <algorithm>
+#include <map>
 
 #include "check/builtins.h"
 #include "check/checker_state.h"
@@ -17,6 +18,16 @@ std::string argumentList(const Expr& e) {
     return list;
 }
 
+// The GLSL names that Cg spells otherwise, for the diagnostic.
+std::string standardName(const std::string& name) {
+    static const std::map<std::string, const char*> glslNames = {
+        {"mix", "lerp"}, {"fract", "frac"}, {"mod", "fmod"}, {"inversesqrt", "rsqrt"},
+        {"dFdx", "ddx"}, {"dFdy", "ddy"}, {"texture2D", "tex2D"}, {"texture", "tex2D"}};
+    auto found = glslNames.find(name);
+    if (found == glslNames.end()) return "";
+    return std::string(" (the Cg standard library calls it '") + found->second + "')";
+}
+
 }  // namespace
 
 void Checker::checkCall(Expr& e) {
@@ -26,7 +37,15 @@ void Checker::checkCall(Expr& e) {
     auto found = functions.find(e.text);
     if (found != functions.end()) return checkUserCall(e, found->second);
     if (findBuiltin(e.text)) return checkBuiltinCall(e);
-    diag.error(e.line, "function '" + e.text + "' is not declared");
+    reportUndeclared(e.line, "function '" + e.text + "' is not declared" + standardName(e.text));
+}
+
+void Checker::reportUndeclared(int line, const std::string& message) {
+    if (!current) return diag.error(line, message);
+    if (!current->undeclaredLine) {
+        current->undeclaredLine = line;
+        current->undeclaredMessage = message;
+    }
 }
 
 void Checker::checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates) {

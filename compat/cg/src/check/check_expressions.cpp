@@ -97,7 +97,7 @@ ExprPtr Checker::check(ExprPtr e) {
 void Checker::checkName(Expr& e) {
     VarDecl* v = lookup(e.text);
     if (!v) {
-        diag.error(e.line, "'" + e.text + "' is not declared");
+        reportUndeclared(e.line, "'" + e.text + "' is not declared");
         e.type = Type::error();
         return;
     }

@@ -32,6 +32,9 @@ public:
     // Notes that the variable under target (through members and indices) is changed.
     void markWritten(Expr& target);
 
+    // An undeclared name or function: an error outside functions; inside
+    // one, kept on it for the entry analysis to report if reached.
+    void reportUndeclared(int line, const std::string& message);
     void checkName(Expr& e);
     void checkUnary(Expr& e);
     void checkBinary(Expr& e);

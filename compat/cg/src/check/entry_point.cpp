@@ -35,6 +35,7 @@ public:
         out.entry = entry;
         reach(entry);
         for (const FunctionDecl* f : out.reachable) stageChecks(*f);
+        warnUnreached();
         for (const VarDeclPtr& g : module.globals)
             if (g->isUniform) uniform(*g, g->name, glslIdentifier(NameKind::Uniform, g->name, stage), g->type, g.get());
         for (const VarDeclPtr& p : entry->params) parameter(*p);
@@ -75,7 +76,16 @@ private:
         visit(entry, entry->line);
     }
 
+    void warnUnreached() {
+        std::set<const FunctionDecl*> reached(out.reachable.begin(), out.reachable.end());
+        for (const FunctionDeclPtr& f : module.functions)
+            if (f->undeclaredLine && !reached.count(f.get()))
+                diag.warning(f->undeclaredLine, f->undeclaredMessage + "; ignored, as '" + f->name +
+                                                    "' is not called from the entry function");
+    }
+
     void stageChecks(const FunctionDecl& f) {
+        if (f.undeclaredLine) diag.error(f.undeclaredLine, f.undeclaredMessage);
         if (f.unavailableLine)
             diag.error(f.unavailableLine, "'" + f.unavailableName + " is only available in the gp4 and newer profiles");
         if (stage == Stage::Fragment) return;
