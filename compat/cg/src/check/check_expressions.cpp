@@ -403,6 +403,7 @@ void Checker::checkConstruct(Expr& e) {
     const Type& target = e.targetType;
     e.type = Type::error();
     if (anyError(e)) return;
+    if (target.isStruct() && !target.isArray()) return checkStructConstruct(e);
     if (!target.isNumeric()) {
         diag.error(e.line, "'" + typeName(target) + "' cannot be constructed this way; use an initializer list");
         return;
@@ -439,6 +440,28 @@ void Checker::checkConstruct(Expr& e) {
         e.type = target;
         e.args.push_back(std::move(arg));
         return;
+    }
+    e.type = target;
+}
+
+// A struct built by its name, one value a member, in order: what the Cg
+// language reference allows besides the initializer list.
+void Checker::checkStructConstruct(Expr& e) {
+    const Type& target = e.targetType;
+    const std::vector<StructMember>& members = target.structInfo->members;
+    if (target.structInfo->hasSampler()) {
+        diag.error(e.line, "'" + typeName(target) + "' holds a sampler and cannot be built in an expression");
+        return;
+    }
+    if (e.args.size() != members.size()) {
+        diag.error(e.line, "'" + typeName(target) + "' has " + std::to_string(members.size()) + " members, " +
+                               std::to_string(e.args.size()) + " values given");
+        return;
+    }
+    for (size_t i = 0; i < members.size(); ++i) {
+        std::string context = "as member '" + members[i].name + "'";
+        e.args[i] = convertOrReport(std::move(e.args[i]), members[i].type, context.c_str());
+        if (e.args[i]->type.isError()) return;
     }
     e.type = target;
 }

@@ -43,6 +43,7 @@ public:
     void checkMember(Expr& e);
     void checkIndex(Expr& e);
     void checkConstruct(Expr& e);
+    void checkStructConstruct(Expr& e);
     void checkCast(Expr& e);
     void checkCall(Expr& e);
     void checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates);
