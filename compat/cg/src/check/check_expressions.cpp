@@ -107,6 +107,34 @@ void Checker::checkName(Expr& e) {
     e.lvalue = !v->isConst;
 }
 
+namespace {
+
+// The variable at the root of a chain of members and constant indices.
+const VarDecl* samplerRoot(const Expr& e) {
+    if (e.kind == ExprKind::Name) return e.var;
+    if (e.kind == ExprKind::Member) return samplerRoot(*e.args[0]);
+    if (e.kind == ExprKind::Index && e.args[1]->kind == ExprKind::IntLiteral) return samplerRoot(*e.args[0]);
+    return nullptr;
+}
+
+}  // namespace
+
+bool Checker::aliasSampler(const VarDecl& v, const Expr& value, int line) {
+    const VarDecl* root = samplerRoot(value);
+    bool uniformRoot = root && (root->isUniform || root->alias) && !(root->isGlobal && root->written && !root->alias);
+    if (!(value.type == v.type) || !uniformRoot) {
+        diag.error(line, "sampler '" + v.name + "' can only name a sampler parameter or uniform (a member or "
+                         "constant element of one), not a computed value");
+        return false;
+    }
+    if (v.isGlobal && !root->isGlobal && !root->isUniform) {
+        diag.error(line, "global sampler '" + v.name + "' can only name a uniform");
+        return false;
+    }
+    v.alias = &value;
+    return true;
+}
+
 void Checker::checkUnary(Expr& e) {
     Expr& a = *e.args[0];
     e.type = Type::error();
@@ -224,6 +252,13 @@ void Checker::checkAssign(Expr& e) {
         return;
     }
     Type target = left.type;
+    if (e.op == Op::Assign && target.isSampler() && left.kind == ExprKind::Name && left.var->isGlobal &&
+        !left.var->alias) {
+        // A global sampler set once (by the entry, for helpers to use) names
+        // that sampler everywhere.
+        if (aliasSampler(*left.var, *e.args[1], e.line)) e.type = target;
+        return;
+    }
     if (target.element().isSampler() || (target.element().isStruct() && target.element().structInfo->hasSampler())) {
         diag.error(e.line, "a sampler cannot be assigned; pick the sampler where it is used");
         return;

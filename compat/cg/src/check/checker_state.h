@@ -36,6 +36,9 @@ public:
     // one, kept on it for the entry analysis to report if reached.
     void reportUndeclared(int line, const std::string& message);
     void checkName(Expr& e);
+    // Makes sampler v name `value` (a sampler uniform, a member or constant
+    // element of one); false, reported, for anything else.
+    bool aliasSampler(const VarDecl& v, const Expr& value, int line);
     void checkUnary(Expr& e);
     void checkBinary(Expr& e);
     void checkAssign(Expr& e);

@@ -32,7 +32,11 @@ std::string GlslWriter::expression(const Expr& e) {
     case ExprKind::IntLiteral:
     case ExprKind::FloatLiteral:
     case ExprKind::BoolLiteral: return literal(e);
-    case ExprKind::Name: return variableName(*e.var);
+    case ExprKind::Name:
+        if (e.var->alias) return samplerAlias(*e.var);
+        if (uniformParams && e.var->isParam && e.var->isUniform)
+            return glslIdentifier(NameKind::Uniform, e.var->name, stage);
+        return variableName(*e.var);
     case ExprKind::Unary: {
         std::string a = expression(*e.args[0]);
         if (e.op == Op::Not && !e.type.isScalar()) return "not(" + a + ")";
@@ -157,8 +161,18 @@ std::string GlslWriter::select(const Expr& e) {
     return name + "(" + expression(*e.args[0]) + ", " + expression(*e.args[1]) + ", " + expression(*e.args[2]) + ")";
 }
 
+std::string GlslWriter::samplerAlias(const VarDecl& v) {
+    bool outer = uniformParams;
+    uniformParams = outer || v.isGlobal;
+    std::string s = expression(*v.alias);
+    uniformParams = outer;
+    return s;
+}
+
 std::string GlslWriter::assign(const Expr& e) {
     const Expr& target = *e.args[0];
+    // The one assignment of a global sampler only says what it names.
+    if (target.kind == ExprKind::Name && target.var->alias == e.args[1].get()) return "";
     std::string left = expression(target), right = expression(*e.args[1]);
     if (e.op == Op::MultiplyAssign && target.type.isMatrix() && !target.type.isThinMatrix()) return "(" + left + " = matrixCompMult(" + left + ", " + right + "))";
     if (e.op == Op::ModuloAssign) {

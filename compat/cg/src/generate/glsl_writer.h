@@ -35,7 +35,11 @@ private:
     Stage stage;
     std::set<std::string> helperTypes[3];  // fmod, clip, imod: per GLSL type
     std::map<std::string, std::string> extraHelpers;  // by name: the whole GLSL function
+    // While writing what a global sampler names: the entry's uniform
+    // parameters by their uniform, as any function may read it.
+    bool uniformParams = false;
 
+    std::string samplerAlias(const VarDecl& v);
     std::string componentwiseLogic(Op op, const Type& t, const std::string& left, const std::string& right);
     std::string select(const Expr& e);
     std::string texture(const Expr& e, const std::vector<std::string>& args);

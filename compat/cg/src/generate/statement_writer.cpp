@@ -23,10 +23,15 @@ void GlslWriter::statement(const Stmt& s, int indent, std::string& out) {
         for (const StmtPtr& child : s.body) statement(*child, indent + 1, out);
         out += pad + "}\n";
         break;
-    case StmtKind::Expr: out += pad + expression(*s.expr) + ";\n"; break;
+    case StmtKind::Expr: {
+        std::string e = expression(*s.expr);
+        if (!e.empty()) out += pad + e + ";\n";
+        break;
+    }
     case StmtKind::Decl:
         // Declarators of one statement share a type only up to arrays.
         for (const VarDeclPtr& v : s.decls) {
+            if (v->alias) continue;  // a local sampler: its reads name the sampler
             out += pad + declaration(v->type, variableName(*v));
             if (v->init) out += " = " + expression(*v->init);
             out += ";\n";

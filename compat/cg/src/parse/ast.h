@@ -79,6 +79,9 @@ struct VarDecl {
     bool isIn = true;   // parameters
     bool isOut = false;
     mutable bool written = false;  // set by the checker: assigned or passed as out somewhere
+    // Samplers: the sampler this variable names (its initial value, or the
+    // one value the program assigns it), written wherever it is read.
+    mutable const Expr* alias = nullptr;
 };
 using VarDeclPtr = std::unique_ptr<VarDecl>;
 
