@@ -527,6 +527,47 @@ void Checker::flattenInitList(ExprPtr e, std::vector<ExprPtr>& out, int& count) 
     out.push_back(std::move(e));
 }
 
+// An array of vectors given all its values in one list, as C allows:
+// each run of an element's worth of values builds one element.
+ExprPtr Checker::elidedBraces(ExprPtr list, const Type& to) {
+    int line = list->line;
+    auto build = std::make_unique<Expr>(ExprKind::Construct, line);
+    build->targetType = to;
+    build->depth = list->depth;
+    build->type = Type::error();
+    std::vector<ExprPtr> values;
+    int count = 0;
+    for (ExprPtr& a : list->args) flattenInitList(std::move(a), values, count);
+    for (const ExprPtr& v : values)
+        if (v->type.isError()) return build;
+    const Type element = to.element();
+    const int per = element.components();
+    if (count != per * to.arraySize) {
+        diag.error(line, typeName(to) + " needs " + std::to_string(to.arraySize) + " values (or " +
+                             std::to_string(per * to.arraySize) + " components), " + std::to_string(count) + " given");
+        return build;
+    }
+    size_t next = 0;
+    for (int i = 0; i < to.arraySize; ++i) {
+        auto part = std::make_unique<Expr>(ExprKind::Construct, line);
+        part->targetType = element;
+        part->type = element;
+        int have = 0;
+        while (have < per) {
+            have += values[next]->type.components();
+            part->args.push_back(std::move(values[next++]));
+        }
+        if (have != per) {
+            diag.error(line, "a value of " + typeName(to) + "'s list straddles two elements");
+            return build;
+        }
+        if (element.isScalar()) build->args.push_back(convertTo(std::move(part->args[0]), element));
+        else build->args.push_back(std::move(part));
+    }
+    build->type = to;
+    return build;
+}
+
 ExprPtr Checker::checkInitializer(ExprPtr e, const Type& to) {
     if (e->kind != ExprKind::InitList) return checkAs(std::move(e), to, "in the initialization");
     int line = e->line;
@@ -535,6 +576,9 @@ ExprPtr Checker::checkInitializer(ExprPtr e, const Type& to) {
     build->depth = e->depth;
     if (to.isArray() || to.isStruct()) {
         size_t expected = to.isArray() ? static_cast<size_t>(to.arraySize) : to.structInfo->members.size();
+        const Type element = to.element();
+        if (e->args.size() != expected && to.isArray() && element.isNumeric() && !element.isMatrix())
+            return elidedBraces(std::move(e), to);
         if (e->args.size() != expected) {
             diag.error(line, typeName(to) + " needs " + std::to_string(expected) + " values, " +
                                  std::to_string(e->args.size()) + " given");

@@ -25,6 +25,7 @@ public:
     ExprPtr checkAs(ExprPtr e, const Type& to, const char* context);
     // Types an initializer (list or expression) for a variable of type `to`.
     ExprPtr checkInitializer(ExprPtr e, const Type& to);
+    ExprPtr elidedBraces(ExprPtr list, const Type& to);
     ExprPtr convertOrReport(ExprPtr e, const Type& to, const char* context);
     ExprPtr toCondition(ExprPtr e, const char* context);
     // Warns when converting e to `to` drops components.
