@@ -53,8 +53,8 @@ TEST(CgGaps, TextureFormsCheckedAndRefusedWhereReached) {
 
     expectError("sampler2D s; float4 main(float2 uv: TEXCOORD0): COLOR {\n return tex2Dsize(s, 0).xyzz; }",
                 "(2) : error: 'tex2Dsize' is only available in the gp4 and newer profiles");
-    expectError("sampler2D s; float4 main(float2 uv: TEXCOORD0): COLOR { return tex2D(s, uv, uv); }",
-                "'tex2D' takes 2 or 4 arguments, 3 given");
+    expectError("sampler2D s; float4 main(float2 uv: TEXCOORD0): COLOR { return tex2D(s, uv, uv, uv, uv, uv); }",
+                "'tex2D' takes 2 or 4 arguments, 6 given");
     expectError("sampler2D s; float4 main(float2 uv: TEXCOORD0): COLOR { return tex2Dlod(s, uv, uv, uv); }",
                 "'tex2Dlod' takes 2 arguments, 4 given");
     expectError("sampler3D s; float4 main(float2 uv: TEXCOORD0): COLOR { return tex3D(s, uv); }",
@@ -123,7 +123,7 @@ TEST(CgGaps, TruncationWarnsAndUniformsCopy) {
     EXPECT_TRUE(contains(out.glsl, "g_tint = fu_tint;"));
     EXPECT_TRUE(contains(out.glsl, "(g_tint.rgb *= vec3(2))"));
     expectError("const float k = 1; float4 main(): COLOR { k = 2; return k; }", "cannot assign to const 'k'");
-    expectError("sampler2D a, b; float4 main(): COLOR { a = b; return 1; }", "a sampler cannot be assigned");
+    expectError("sampler2D a, b; float4 main(): COLOR { a = b; a = b; return 1; }", "a sampler cannot be assigned");
     expectError("float4 main(float4 c: COLOR0): COLOR { float2 v = c; float4x4 m = c; return v.x; }",
                 "cannot convert float4 to float4x4");
 }

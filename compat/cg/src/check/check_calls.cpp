@@ -42,10 +42,7 @@ void Checker::checkCall(Expr& e) {
 
 void Checker::reportUndeclared(int line, const std::string& message) {
     if (!current) return diag.error(line, message);
-    if (!current->undeclaredLine) {
-        current->undeclaredLine = line;
-        current->undeclaredMessage = message;
-    }
+    current->undeclared.emplace_back(line, message);
 }
 
 void Checker::checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates) {

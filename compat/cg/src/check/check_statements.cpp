@@ -28,7 +28,7 @@ void Checker::checkDeclaration(VarDecl& v, bool global) {
         if (!v.init->type.isError()) aliasSampler(v, *v.init, v.line);
         v.isConst = true;
     } else if (v.type.element().isSampler() && !global) {
-        diag.error(v.line, "local sampler '" + v.name + "' needs a sampler parameter or uniform as its initial value");
+        diag.error(v.line, "sampler '" + v.name + "' must be a global or a parameter, or name one in its initial value");
     } else if (v.type.isStruct() && v.type.structInfo->hasSampler() && !(global && v.isUniform)) {
         diag.error(v.line, "'" + v.name + "' holds a sampler and must be a uniform");
     } else if (v.init) {

@@ -102,6 +102,13 @@ void Checker::run() {
         if (f->body) checkFunction(*f);
     resolveFunctions();
     popScope();
+    // A program with errors stops before its entry is traced: the undeclared
+    // names it holds back for that are errors too, so that none goes unsaid.
+    if (diag.hasErrors())
+        for (FunctionDeclPtr& f : module.functions) {
+            for (const auto& [line, message] : f->undeclared) diag.error(line, message);
+            f->undeclared.clear();
+        }
 }
 
 void checkModule(Module& module, Diagnostics& diagnostics) { Checker(module, diagnostics).run(); }

@@ -79,13 +79,13 @@ private:
     void warnUnreached() {
         std::set<const FunctionDecl*> reached(out.reachable.begin(), out.reachable.end());
         for (const FunctionDeclPtr& f : module.functions)
-            if (f->undeclaredLine && !reached.count(f.get()))
-                diag.warning(f->undeclaredLine, f->undeclaredMessage + "; ignored, as '" + f->name +
-                                                    "' is not called from the entry function");
+            if (!reached.count(f.get()))
+                for (const auto& [line, message] : f->undeclared)
+                    diag.warning(line, message + "; ignored, as '" + f->name + "' is not called from the entry function");
     }
 
     void stageChecks(const FunctionDecl& f) {
-        if (f.undeclaredLine) diag.error(f.undeclaredLine, f.undeclaredMessage);
+        for (const auto& [line, message] : f.undeclared) diag.error(line, message);
         if (f.unavailableLine)
             diag.error(f.unavailableLine, "'" + f.unavailableName + " is only available in the gp4 and newer profiles");
         if (stage == Stage::Fragment) return;

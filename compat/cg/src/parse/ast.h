@@ -118,11 +118,10 @@ struct FunctionDecl {
     int discardLine = 0, textureLine = 0, derivativeLine = 0;
     int unavailableLine = 0;       // a call GLSL 1.20 cannot express, reported if reached
     std::string unavailableName;   // quoted, with what makes it unavailable
-    // The first name used but never declared: an error where an entry
+    // The names used but never declared: an error where an entry
     // reaches the function, a warning elsewhere, as shaders written for a
     // family of hosts keep helpers whose globals only some of them declare.
-    int undeclaredLine = 0;
-    std::string undeclaredMessage;
+    std::vector<std::pair<int, std::string>> undeclared;  // line, message
     int overloadIndex = 0;
 };
 using FunctionDeclPtr = std::unique_ptr<FunctionDecl>;
