@@ -159,3 +159,30 @@ TEST_F(GLLanguage, AUniformChangedInsideTheProgramIsItsOwnCopy) {
     ASSERT_EQ(cgGetParameterValuefr(cgGetNamedParameter(f, "tint"), 4, back), 4);
     EXPECT_FLOAT_EQ(back[0], 0.1f);
 }
+
+// A host's bundle of a texture and its size, a local and a global naming
+// samplers, a struct built by its name and a brace-elided table: drawn.
+TEST_F(GLLanguage, SamplersNamedThroughStructsLocalsAndGlobals) {
+    CGprogram f = program(
+        "struct source { sampler2D tex; float2 size; };\n"
+        "struct pair { float4 a; float k; };\n"
+        "static const float3 table[2] = { 0, 0, 0, 0.25, 0.5, 0.75 };\n"
+        "sampler2D chosen;\n"
+        "float4 second(float2 uv) { return tex2D(chosen, uv); }\n"
+        "float4 psMain(float2 uv: TEXCOORD0, source ORIG : TEXCOORD1, sampler2D other): COLOR {\n"
+        "  const sampler2D first = ORIG.tex;\n"
+        "  chosen = other;\n"
+        "  pair p = pair(tex2D(first, uv) * ORIG.size.x, ORIG.size.y);\n"
+        "  return p.a * p.k + second(uv) + float4(table[1], 0);\n"
+        "}\n",
+        CG_PROFILE_ARBFP1, "psMain");
+    ASSERT_NE(f, nullptr);
+    cgGLSetTextureParameter(cgGetNamedParameter(f, "ORIG.tex"), texture(255, 0, 0, 255));
+    cgGLEnableTextureParameter(cgGetNamedParameter(f, "ORIG.tex"));
+    cgGLSetTextureParameter(cgGetNamedParameter(f, "other"), texture(0, 0, 64, 0));
+    cgGLEnableTextureParameter(cgGetNamedParameter(f, "other"));
+    cgSetParameter2f(cgGetNamedParameter(f, "ORIG.size"), 0.5f, 0.5f);
+    bind(passVertex, f);
+    // red 1 * 0.5 * 0.5, blue 64/255 from the global's sampler, the table's row.
+    expectPixel(drawAndRead(), 0.25f + 0.25f, 0.5f, 64 / 255.0f + 0.75f, 1);
+}

@@ -148,6 +148,11 @@ private:
                         m.semantic, output, m.line ? m.line : line, into, true);
             return;
         }
+        if (type.element().isSampler()) {
+            diag.error(line, what + " is a sampler in a struct whose other members bind to semantics: samplers are "
+                             "uniform, so make the parameter uniform or bind none of its members");
+            return;
+        }
         if (member && semantic.empty()) {
             // A member without a semantic is bound to nothing: an input reads
             // as zero, an output goes nowhere.

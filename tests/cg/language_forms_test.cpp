@@ -1,0 +1,128 @@
+// Forms of Cg that real shaders lean on: texel offsets (checked, refused
+// where reached), samplers named through locals, globals and struct
+// parameters, struct constructors, brace-elided array lists, and names only
+// some hosts declare. Compiled without OpenGL; their drawing is in
+// language_draw_test.cpp.
+#include <gtest/gtest.h>
+
+#include "driver/compile.h"
+
+using cgc::Stage;
+
+namespace {
+
+cgc::CompileOutput compile(const std::string& source, Stage stage = Stage::Fragment) {
+    return cgc::compileProgram(source, stage, "main", {});
+}
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+void expectError(const std::string& source, const std::string& listingPart, Stage stage = Stage::Fragment) {
+    cgc::CompileOutput out = compile(source, stage);
+    EXPECT_FALSE(out.ok) << source;
+    EXPECT_TRUE(contains(out.listing, listingPart)) << "listing was: " << out.listing;
+}
+
+}  // namespace
+
+TEST(CgForms, TexelOffsetsAreCheckedEverywhereAndRefusedWhereReached) {
+    // A helper with every offset form, never called: the program compiles.
+    cgc::CompileOutput out = compile(
+        "sampler1D a; sampler2D b; sampler3D c; samplerRECT r;\n"
+        "float4 helper(float2 uv, int2 o) {\n"
+        "  return tex1D(a, uv.x, 1) + tex2D(b, uv, o) + tex2D(b, uv, uv, uv, o) + tex3D(c, uv.xyy, int3(0, 1, 2))\n"
+        "       + tex2Dproj(b, uv.xyyy, o) + tex2Dlod(b, uv.xyyy, o) + tex2Dbias(b, uv.xyyy, o) + texRECT(r, uv, o);\n"
+        "}\n"
+        "float4 main(float2 uv: TEXCOORD0): COLOR { return tex2D(b, uv); }");
+    EXPECT_TRUE(out.ok) << out.listing;
+    EXPECT_FALSE(contains(out.glsl, "helper")) << out.glsl;
+    // Reached, each is refused at its own line with the profiles that have it.
+    expectError("sampler2D b;\nfloat4 main(float2 uv: TEXCOORD0): COLOR {\n return tex2D(b, uv, int2(1, 0)); }",
+                "(3) : error: 'tex2D' with a texel offset is only available in the gp4 and newer profiles");
+    expectError("sampler2D b; float4 f(float2 uv) { return tex2D(b, uv, uv, uv, int2(1, 0)); }\n"
+                "float4 main(float2 uv: TEXCOORD0): COLOR { return f(uv); }",
+                "'tex2D' with a texel offset is only available");
+    // The offset is an int per dimension; cube maps take none.
+    expectError("sampler2D b; float4 f(float2 uv) { return tex2D(b, uv, b); }\n"
+                "float4 main(float2 uv: TEXCOORD0): COLOR { return 1; }",
+                "as texel offset");
+    expectError("samplerCUBE s; float4 main(float3 v: TEXCOORD0): COLOR { return texCUBE(s, v, int3(0, 0, 0)); }",
+                "'texCUBE' takes 2 or 4 arguments, 3 given");
+}
+
+TEST(CgForms, UndeclaredNamesWarnOnlyWhereNoEntryReaches) {
+    cgc::CompileOutput out = compile(
+        "float scale() { return hostConstant * 2; }\n"
+        "float4 tint() { return mix(0, 1, 0.5); }\n"
+        "float4 main(): COLOR { return 1; }");
+    EXPECT_TRUE(out.ok) << out.listing;
+    EXPECT_TRUE(contains(out.listing, "(1) : warning: 'hostConstant' is not declared; ignored, as 'scale' is not "
+                                      "called from the entry function"))
+        << out.listing;
+    EXPECT_TRUE(contains(out.listing, "(2) : warning: function 'mix' is not declared (the Cg standard library calls it "
+                                      "'lerp')"))
+        << out.listing;
+    // Reached, every one is an error; and in a global's initial value too.
+    expectError("float scale() { return hostConstant * other; }\nfloat4 main(): COLOR { return scale(); }",
+                "(1) : error: 'other' is not declared");
+    expectError("float4 main(float2 uv: TEXCOORD0): COLOR {\n return fract(uv).xyxy; }",
+                "(2) : error: function 'fract' is not declared (the Cg standard library calls it 'frac')");
+    expectError("static float g = missing; float4 main(): COLOR { return g; }", "'missing' is not declared");
+}
+
+TEST(CgForms, SamplersNamedThroughLocalsGlobalsAndStructParameters) {
+    cgc::CompileOutput out = compile(
+        "struct source { sampler2D tex; float2 size; };\n"
+        "sampler2D chosen;\n"
+        "float4 look(float2 uv) { return tex2D(chosen, uv); }\n"
+        "float4 main(float2 uv: TEXCOORD0, source ORIG : TEXCOORD1, sampler2D extra): COLOR {\n"
+        "  const sampler2D local = ORIG.tex;\n"
+        "  chosen = extra;\n"
+        "  return tex2D(local, uv * ORIG.size) + look(uv);\n"
+        "}");
+    ASSERT_TRUE(out.ok) << out.listing;
+    // The struct and the bare sampler are uniforms the host sets by name.
+    EXPECT_TRUE(contains(out.glsl, "uniform S_source fu_ORIG;")) << out.glsl;
+    EXPECT_TRUE(contains(out.glsl, "uniform sampler2D fu_extra;")) << out.glsl;
+    EXPECT_TRUE(contains(out.glsl, "texture2D(l_ORIG.m_tex, (l_uv * l_ORIG.m_size))")) << out.glsl;
+    // The helper reads the global through the entry's uniform.
+    EXPECT_TRUE(contains(out.glsl, "return texture2D(fu_extra, l_uv);")) << out.glsl;
+    EXPECT_FALSE(contains(out.glsl, "sampler2D l_local")) << out.glsl;
+
+    expectError("sampler2D a;\nfloat4 main(float2 uv: TEXCOORD0): COLOR {\n sampler2D s;\n return tex2D(a, uv); }",
+                "(3) : error: sampler 's' must be a global or a parameter, or name one in its initial value");
+    expectError("sampler2D a[2];\nfloat4 main(float c: TEXCOORD0): COLOR {\n sampler2D s = a[int(c)];\n return 1; }",
+                "(3) : error: sampler 's' can only name a sampler parameter or uniform");
+    expectError("sampler2D a, b; float4 main(): COLOR { a = b; a = b; return 1; }", "a sampler cannot be assigned");
+    expectError("sampler2D a; float4 main(): COLOR { const sampler2D s = a; s = a; return 1; }", "cannot assign");
+    // A struct with a member bound to a semantic stays varying, and its
+    // sampler cannot travel between stages.
+    expectError("struct mixed { sampler2D tex; float2 uv : TEXCOORD0; };\n"
+                "float4 main(mixed IN): COLOR { return tex2D(IN.tex, IN.uv); }",
+                "'IN'.tex is a sampler in a struct whose other members bind to semantics");
+}
+
+TEST(CgForms, StructConstructorsAndBraceElidedArrays) {
+    cgc::CompileOutput out = compile(
+        "struct coords { float2 a; float4 b; float k; };\n"
+        "static const float3 table[2] = { 1, 2, 3, 4, float2(5, 6) };\n"
+        "static const float weights[3] = { 1, 2, 3 };\n"
+        "float4 main(float2 uv: TEXCOORD0): COLOR {\n"
+        "  coords c = coords(uv, float4(uv, 0, 1), 2);\n"
+        "  return c.b * c.k + float4(table[1], weights[2]);\n"
+        "}");
+    ASSERT_TRUE(out.ok) << out.listing;
+    EXPECT_TRUE(contains(out.glsl, "S_coords(l_uv, vec4(l_uv, 0, 1), 2.0)")) << out.glsl;
+    EXPECT_TRUE(contains(out.glsl, "vec3[2](vec3(1, 2, 3), vec3(4, vec2(5, 6)))")) << out.glsl;
+
+    expectError("struct coords { float2 a; float k; };\nfloat4 main(): COLOR {\n coords c = coords(1);\n return 1; }",
+                "(3) : error: 'struct coords' has 2 members, 1 values given");
+    expectError("struct coords { float2 a; float k; };\nfloat4 main(): COLOR {\n coords c = coords(1, float3x3(1));\n return 1; }",
+                "as member 'k'");
+    expectError("struct holder { sampler2D s; };\nsampler2D t;\nfloat4 main(): COLOR {\n holder h = holder(t);\n return 1; }",
+                "holds a sampler");
+    expectError("static const float3 table[2] = { 1, 2, 3, 4, 5 }; float4 main(): COLOR { return 1; }",
+                "float3[2] needs 2 values (or 6 components), 5 given");
+    expectError("static const float3 table[2] = { 1, 2, float2(3, 4), 5, 6 }; float4 main(): COLOR { return 1; }",
+                "straddles two elements");
+}
