@@ -87,7 +87,8 @@ void Parser::topLevel() {
         auto var = std::make_unique<VarDecl>();
         var->name = name;
         var->line = line;
-        var->type = parseArraySuffix(type);
+        bool unsized = false;
+        var->type = parseArraySuffix(type, &unsized);
         var->semantic = parseSemantic();
         skipAnnotation();
         var->isGlobal = true;
@@ -96,6 +97,7 @@ void Parser::topLevel() {
         // Globals that are neither static nor const are the program's parameters.
         var->isUniform = isUniform || (!isStatic && !isConst);
         if (acceptPunct("=")) var->init = parseInitializer();
+        sizeFromInitializer(*var, unsized);
         noteConstant(*var);
         module.globals.push_back(std::move(var));
         if (!acceptPunct(",")) break;

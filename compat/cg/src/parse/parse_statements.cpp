@@ -24,11 +24,13 @@ StmtPtr Parser::parseDeclaration(bool allowQualifiers) {
         var->line = peek().line;
         var->name = declaratorName("a variable name");
         if (type.base == BaseType::Void) failAt(peek(), "variable '" + var->name + "' cannot be void");
-        var->type = parseArraySuffix(type);
+        bool unsized = false;
+        var->type = parseArraySuffix(type, &unsized);
         var->isConst = isConst;
         if (peek().isPunct(":")) fail("semantics belong on entry parameters and struct members");
         if (acceptPunct("=")) var->init = parseInitializer();
         else if (isConst) failAt(peek(), "const variable '" + var->name + "' needs a value");
+        sizeFromInitializer(*var, unsized);
         noteConstant(*var);
         stmt->decls.push_back(std::move(var));
     } while (acceptPunct(","));

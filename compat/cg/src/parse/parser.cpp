@@ -130,9 +130,15 @@ Type Parser::parseType() {
     fail("expected a type, found " + describe(t));
 }
 
-Type Parser::parseArraySuffix(Type base) {
+Type Parser::parseArraySuffix(Type base, bool* unsized) {
     if (!acceptPunct("[")) return base;
     int line = peek().line;
+    if (unsized && acceptPunct("]")) {
+        // Sized by its initializer list, as in C.
+        if (peek().isPunct("[") || base.isArray()) fail("arrays of arrays are not supported");
+        *unsized = true;
+        return base;
+    }
     ExprPtr size = parseTernary();
     long long value = 0;
     if (!constantInteger(*size, value) || value <= 0 || value > 4096)
@@ -143,6 +149,14 @@ Type Parser::parseArraySuffix(Type base) {
     if (base.base == BaseType::Void) fail("an array of void is not allowed");
     base.arraySize = static_cast<int>(value);
     return base;
+}
+
+void Parser::sizeFromInitializer(VarDecl& var, bool unsized) {
+    if (!unsized) return;
+    if (!var.init || var.init->kind != ExprKind::InitList)
+        fail("array '" + var.name + "' has no size, so it needs an initializer list");
+    if (var.init->args.size() > 4096) fail("array size must be a constant whole number from 1 to 4096");
+    var.type.arraySize = static_cast<int>(var.init->args.size());
 }
 
 bool Parser::constantInteger(const Expr& e, long long& value) const {
