@@ -186,3 +186,17 @@ TEST_F(GLLanguage, SamplersNamedThroughStructsLocalsAndGlobals) {
     // red 1 * 0.5 * 0.5, blue 64/255 from the global's sampler, the table's row.
     expectPixel(drawAndRead(), 0.25f + 0.25f, 0.5f, 64 / 255.0f + 0.75f, 1);
 }
+
+// The fog coordinate and back colour of the vertex tables, and FACE: drawn.
+TEST_F(GLLanguage, FogCoordinateAndFacingReachTheFragment) {
+    CGprogram v = program(
+        "void vsMain(float4 p: POSITION, out float4 op: POSITION, out float fog: FOGC, out float4 back: BCOL0,\n"
+        "            out float4 front: COLOR0) { op = p; fog = 0.25; back = float4(0, 1, 0, 1); front = 0; }\n",
+        CG_PROFILE_ARBVP1, "vsMain");
+    CGprogram f = program("float4 psMain(float fog: FOG, float face: FACE): COLOR {\n"
+                          "  return float4(fog, 0, face > 0 ? 0.5 : 1, 1); }\n",
+                          CG_PROFILE_ARBFP1, "psMain");
+    bind(v, f);
+    // The quad winds counter-clockwise: front-facing.
+    expectPixel(drawAndRead(), 0.25f, 0, 0.5f, 1);
+}

@@ -126,3 +126,32 @@ TEST(CgForms, StructConstructorsAndBraceElidedArrays) {
     expectError("static const float3 table[2] = { 1, 2, float2(3, 4), 5, 6 }; float4 main(): COLOR { return 1; }",
                 "straddles two elements");
 }
+
+TEST(CgForms, SemanticsOfTheGlslProfileTables) {
+    cgc::CompileOutput v = compile(
+        "void main(float4 p: POSITION, float fog: FOGCOORD, out float4 op: HPOS, out float4 back: BCOL0,\n"
+        "          out float4 back2: BCOL1, out float4 clip: CLPV, out float f: FOGC) {\n"
+        "  op = p; back = 1; back2 = 0; clip = p; f = fog; }",
+        Stage::Vertex);
+    ASSERT_TRUE(v.ok) << v.listing;
+    for (const char* part : {"= gl_FogCoord;", "gl_BackColor = ", "gl_BackSecondaryColor = ", "gl_ClipVertex = ",
+                             "gl_FogFragCoord = "})
+        EXPECT_TRUE(contains(v.glsl, part)) << part << "\n" << v.glsl;
+
+    cgc::CompileOutput f = compile("void main(float face: FACE, float fog: FOG, out float4 c0: COLOR0, out float4 c2: COLOR2) {\n"
+                                   "  c0 = face; c2 = fog; }");
+    ASSERT_TRUE(f.ok) << f.listing;
+    EXPECT_TRUE(contains(f.glsl, "(gl_FrontFacing ? 1.0 : -1.0)")) << f.glsl;
+    // Two draw buffers: the first color is gl_FragData[0], never gl_FragColor beside gl_FragData.
+    EXPECT_TRUE(contains(f.glsl, "gl_FragData[0] = ")) << f.glsl;
+    EXPECT_TRUE(contains(f.glsl, "gl_FragData[2] = ")) << f.glsl;
+    EXPECT_FALSE(contains(f.glsl, "gl_FragColor")) << f.glsl;
+    cgc::CompileOutput one = compile("float4 main(): COLOR { return 1; }");
+    EXPECT_TRUE(contains(one.glsl, "gl_FragColor = ")) << one.glsl;
+
+    // Outside the tables: refused with the stage and direction.
+    expectError("float4 main(float4 w: BLENDWEIGHT): POSITION { return w; }", "semantic BLENDWEIGHT is not available as vertex input",
+                Stage::Vertex);
+    expectError("float4 main(): COLOR8 { return 1; }", "semantic COLOR8 is not available as fragment output");
+    expectError("void main(out float4 a: COLOR1, out float4 b: COL1) { a = 1; b = 1; }", "semantic COL1 is written twice");
+}

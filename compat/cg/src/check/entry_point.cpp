@@ -205,6 +205,20 @@ private:
             varying("the return value of '" + f.name + "'", "", f.returnType, f.returnSemantic, true, f.line, out.results);
         if (stage == Stage::Vertex && !diag.hasErrors() && !outputsBound.count("gl_Position"))
             diag.error(f.line, "vertex program '" + f.name + "' does not write POSITION");
+        if (stage == Stage::Fragment) useDrawBuffers();
+    }
+
+    // With several draw buffers written, the first color is buffer 0 too.
+    void useDrawBuffers() {
+        std::vector<std::vector<VaryingLeaf>*> outputs{&out.results};
+        for (EntryParam& p : out.params) outputs.push_back(&p.outputs);
+        bool several = false;
+        for (auto* list : outputs)
+            for (const VaryingLeaf& leaf : *list) several = several || leaf.glsl.compare(0, 11, "gl_FragData") == 0;
+        if (!several) return;
+        for (auto* list : outputs)
+            for (VaryingLeaf& leaf : *list)
+                if (leaf.glsl == "gl_FragColor") leaf.glsl = "gl_FragData[0]";
     }
 };
 
