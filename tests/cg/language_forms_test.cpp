@@ -38,7 +38,7 @@ TEST(CgForms, TexelOffsetsAreCheckedEverywhereAndRefusedWhereReached) {
     EXPECT_FALSE(contains(out.glsl, "helper")) << out.glsl;
     // Reached, each is refused at its own line with the profiles that have it.
     expectError("sampler2D b;\nfloat4 main(float2 uv: TEXCOORD0): COLOR {\n return tex2D(b, uv, int2(1, 0)); }",
-                "(3) : error: 'tex2D' with a texel offset is only available in the gp4 and newer profiles");
+                "(3,9): error: 'tex2D' with a texel offset is only available in the gp4 and newer profiles");
     expectError("sampler2D b; float4 f(float2 uv) { return tex2D(b, uv, uv, uv, int2(1, 0)); }\n"
                 "float4 main(float2 uv: TEXCOORD0): COLOR { return f(uv); }",
                 "'tex2D' with a texel offset is only available");
@@ -56,17 +56,17 @@ TEST(CgForms, UndeclaredNamesWarnOnlyWhereNoEntryReaches) {
         "float4 tint() { return mix(0, 1, 0.5); }\n"
         "float4 main(): COLOR { return 1; }");
     EXPECT_TRUE(out.ok) << out.listing;
-    EXPECT_TRUE(contains(out.listing, "(1) : warning: 'hostConstant' is not declared; ignored, as 'scale' is not "
+    EXPECT_TRUE(contains(out.listing, "(1,24): warning: 'hostConstant' is not declared; ignored, as 'scale' is not "
                                       "called from the entry function"))
         << out.listing;
-    EXPECT_TRUE(contains(out.listing, "(2) : warning: function 'mix' is not declared (the Cg standard library calls it "
+    EXPECT_TRUE(contains(out.listing, "(2,24): warning: function 'mix' is not declared (the Cg standard library calls it "
                                       "'lerp')"))
         << out.listing;
     // Reached, every one is an error; and in a global's initial value too.
     expectError("float scale() { return hostConstant * other; }\nfloat4 main(): COLOR { return scale(); }",
-                "(1) : error: 'other' is not declared");
+                "(1,39): error: 'other' is not declared");
     expectError("float4 main(float2 uv: TEXCOORD0): COLOR {\n return fract(uv).xyxy; }",
-                "(2) : error: function 'fract' is not declared (the Cg standard library calls it 'frac')");
+                "(2,9): error: function 'fract' is not declared (the Cg standard library calls it 'frac')");
     expectError("static float g = missing; float4 main(): COLOR { return g; }", "'missing' is not declared");
 }
 
@@ -90,9 +90,9 @@ TEST(CgForms, SamplersNamedThroughLocalsGlobalsAndStructParameters) {
     EXPECT_FALSE(contains(out.glsl, "sampler2D l_local")) << out.glsl;
 
     expectError("sampler2D a;\nfloat4 main(float2 uv: TEXCOORD0): COLOR {\n sampler2D s;\n return tex2D(a, uv); }",
-                "(3) : error: sampler 's' must be a global or a parameter, or name one in its initial value");
+                "(3,12): error: sampler 's' must be a global or a parameter, or name one in its initial value");
     expectError("sampler2D a[2];\nfloat4 main(float c: TEXCOORD0): COLOR {\n sampler2D s = a[int(c)];\n return 1; }",
-                "(3) : error: sampler 's' can only name a sampler parameter or uniform");
+                "(3,12): error: sampler 's' can only name a sampler parameter or uniform");
     expectError("sampler2D a, b; float4 main(): COLOR { a = b; a = b; return 1; }", "a sampler cannot be assigned");
     expectError("sampler2D a; float4 main(): COLOR { const sampler2D s = a; s = a; return 1; }", "cannot assign");
     // A struct with a member bound to a semantic stays varying, and its
@@ -116,7 +116,7 @@ TEST(CgForms, StructConstructorsAndBraceElidedArrays) {
     EXPECT_TRUE(contains(out.glsl, "vec3[2](vec3(1, 2, 3), vec3(4, vec2(5, 6)))")) << out.glsl;
 
     expectError("struct coords { float2 a; float k; };\nfloat4 main(): COLOR {\n coords c = coords(1);\n return 1; }",
-                "(3) : error: 'struct coords' has 2 members, 1 values given");
+                "(3,13): error: 'struct coords' has 2 members, 1 values given");
     expectError("struct coords { float2 a; float k; };\nfloat4 main(): COLOR {\n coords c = coords(1, float3x3(1));\n return 1; }",
                 "as member 'k'");
     expectError("struct holder { sampler2D s; };\nsampler2D t;\nfloat4 main(): COLOR {\n holder h = holder(t);\n return 1; }",
