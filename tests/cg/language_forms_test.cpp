@@ -155,3 +155,28 @@ TEST(CgForms, SemanticsOfTheGlslProfileTables) {
     expectError("float4 main(): COLOR8 { return 1; }", "semantic COLOR8 is not available as fragment output");
     expectError("void main(out float4 a: COLOR1, out float4 b: COL1) { a = 1; b = 1; }", "semantic COL1 is written twice");
 }
+
+TEST(CgForms, WhatOtherProfilesHaveIsRefusedWithThoseProfiles) {
+    // Functions: in a helper nobody calls they pass; reached, they are refused.
+    cgc::CompileOutput out = compile("float helper(float x) { return bitCount(3) + unpack_4ubyte(x).x; }\n"
+                                     "float4 main(): COLOR { return 1; }");
+    EXPECT_TRUE(out.ok) << out.listing;
+    expectError("float4 main(float x: TEXCOORD0): COLOR { return floatToIntBits(x); }",
+                "'floatToIntBits' is only available in the gp4 and newer profiles");
+    expectError("sampler2D s; float4 main(float4 x: TEXCOORD0): COLOR { return tex2Dcmpbias(s, x); }",
+                "'tex2Dcmpbias' is only available in the fp40, vp40 and gp4 and newer profiles");
+    expectError("float4 main(float4 x: TEXCOORD0): COLOR { return unpack_4ubyte(pack_4ubyte(x)); }",
+                "'pack_4ubyte' is only available in the fp30, fp40 and gp4 and newer profiles");
+    expectError("static float k = bitCount(3); float4 main(): COLOR { return k; }",
+                "'bitCount' is only available in the gp4 and newer profiles");
+    // Types and qualifiers: refused where they are written.
+    expectError("sampler2DARRAY s; float4 main(): COLOR { return 1; }",
+                "(1,1): error: type 'sampler2DARRAY' is only available in the gp4 and newer profiles");
+    expectError("float4 main(): COLOR {\n samplerCUBEARRAY s = 0; return 1; }", "(2,2): error: type 'samplerCUBEARRAY' is only available in the gp5");
+    expectError("float4 main(): COLOR { unsigned int a = 1; return a; }", "type 'unsigned' (unsigned integers)");
+    expectError("float4 f(sampler s) { return 1; } float4 main(): COLOR { return 1; }", "declare it as sampler1D");
+    expectError("row_major float4x4 m; float4 main(): COLOR { return m[0]; }", "'row_major' is not supported");
+    expectError("float4 main(): COLOR { asm { MOV result.color, 1; } return 1; }", "'asm' is not supported");
+    // 'packed' only asks for a layout, which GLSL chooses itself.
+    EXPECT_TRUE(compile("packed float4 g; float4 main(): COLOR { packed float4 a = g; return a; }").ok);
+}

@@ -18,6 +18,35 @@ std::string argumentList(const Expr& e) {
     return list;
 }
 
+// Standard library functions of the Cg language reference that the profiles
+// we compile for lack, with the profiles that have them.
+const char* profilesOfMissingFunction(const std::string& name) {
+    static const char* const gp4 = "the gp4 and newer profiles";
+    static const char* const gp5 = "the gp5 and newer profiles";
+    static const char* const nv = "the fp30, fp40 and gp4 and newer profiles, whose assembly has packing instructions";
+    static const char* const fp40 = "the fp40, vp40 and gp4 and newer profiles";
+    static const std::map<std::string, const char*> missing = [] {
+        std::map<std::string, const char*> m;
+        for (const char* n : {"bitCount", "bitfieldExtract", "bitfieldInsert", "bitfieldReverse", "findLSB", "findMSB",
+                              "floatToIntBits", "floatToRawIntBits", "intBitsToFloat", "texBUF", "texBUFsize",
+                              "texRBUF", "texRBUFsize"})
+            m[n] = gp4;
+        for (const char* d : {"tex1DARRAY", "tex2DARRAY"})
+            for (const char* form : {"", "bias", "cmpbias", "cmplod", "fetch", "lod", "proj", "size"})
+                m[std::string(d) + form] = gp4;
+        for (const char* n : {"tex2DMSfetch", "tex2DMSsize", "tex2DMSARRAYfetch", "tex2DMSARRAYsize", "texCUBEARRAY",
+                              "texCUBEARRAYbias", "texCUBEARRAYlod", "texCUBEARRAYsize"})
+            m[n] = gp5;
+        for (const char* n : {"tex1Dcmpbias", "tex1Dcmplod", "tex2Dcmpbias", "tex2Dcmplod"}) m[n] = fp40;
+        for (const char* n : {"pack_2half", "pack_2ushort", "pack_4byte", "pack_4ubyte", "unpack_2half",
+                              "unpack_2ushort", "unpack_4byte", "unpack_4ubyte"})
+            m[n] = nv;
+        return m;
+    }();
+    auto found = missing.find(name);
+    return found == missing.end() ? nullptr : found->second;
+}
+
 // The GLSL names that Cg spells otherwise, for the diagnostic.
 std::string standardName(const std::string& name) {
     static const std::map<std::string, const char*> glslNames = {
@@ -37,7 +66,19 @@ void Checker::checkCall(Expr& e) {
     auto found = functions.find(e.text);
     if (found != functions.end()) return checkUserCall(e, found->second);
     if (findBuiltin(e.text)) return checkBuiltinCall(e);
+    if (const char* profiles = profilesOfMissingFunction(e.text)) {
+        // In the standard library, but not in these profiles: refused where reached.
+        if (!current) return diag.error(e.line, "'" + e.text + "' is only available in " + profiles);
+        return markUnavailable(e.line, "'" + e.text + "' is only available in " + profiles);
+    }
     reportUndeclared(e.line, "function '" + e.text + "' is not declared" + standardName(e.text));
+}
+
+void Checker::markUnavailable(int line, const std::string& message) {
+    if (current && !current->unavailableLine) {
+        current->unavailableLine = line;
+        current->unavailableMessage = message;
+    }
 }
 
 void Checker::reportUndeclared(int line, const std::string& message) {
@@ -341,10 +382,9 @@ void Checker::checkTextureCall(Expr& e, const Builtin& b) {
     }
     if (current) {
         if (!current->textureLine) current->textureLine = e.line;
-        if ((b.form == TextureForm::Size || b.form == TextureForm::Fetch || offsetForm) && !current->unavailableLine) {
-            current->unavailableLine = e.line;
-            current->unavailableName = offsetForm ? name + "' with a texel offset" : name + "'";
-        }
+        if (b.form == TextureForm::Size || b.form == TextureForm::Fetch || offsetForm)
+            markUnavailable(e.line, "'" + name + (offsetForm ? "' with a texel offset" : "'") +
+                                        " is only available in the gp4 and newer profiles");
     }
     e.type = result;
 }

@@ -36,6 +36,8 @@ public:
     // An undeclared name or function: an error outside functions; inside
     // one, kept on it for the entry analysis to report if reached.
     void reportUndeclared(int line, const std::string& message);
+    // Something the profiles lack: kept on the function, refused where an entry reaches it.
+    void markUnavailable(int line, const std::string& message);
     void checkName(Expr& e);
     // Makes sampler v name `value` (a sampler uniform, a member or constant
     // element of one); false, reported, for anything else.

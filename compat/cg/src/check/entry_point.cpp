@@ -87,7 +87,7 @@ private:
     void stageChecks(const FunctionDecl& f) {
         for (const auto& [line, message] : f.undeclared) diag.error(line, message);
         if (f.unavailableLine)
-            diag.error(f.unavailableLine, "'" + f.unavailableName + " is only available in the gp4 and newer profiles");
+            diag.error(f.unavailableLine, f.unavailableMessage);
         if (stage == Stage::Fragment) return;
         if (f.discardLine) diag.error(f.discardLine, "'discard' and 'clip' are only available in fragment programs");
         if (f.textureLine && !rules.vertexTextureFetch)

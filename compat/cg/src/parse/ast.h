@@ -117,7 +117,7 @@ struct FunctionDecl {
     std::vector<const FunctionDecl*> calls;
     int discardLine = 0, textureLine = 0, derivativeLine = 0;
     int unavailableLine = 0;       // a call GLSL 1.20 cannot express, reported if reached
-    std::string unavailableName;   // quoted, with what makes it unavailable
+    std::string unavailableMessage;  // why, with the profiles that have it
     // The names used but never declared: an error where an entry
     // reaches the function, a warning elsewhere, as shaders written for a
     // family of hosts keep helpers whose globals only some of them declare.

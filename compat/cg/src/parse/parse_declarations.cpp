@@ -68,12 +68,15 @@ void Parser::topLevel() {
         if (acceptIdent("static")) isStatic = true;
         else if (acceptIdent("const")) isConst = true;
         else if (acceptIdent("uniform")) isUniform = true;
-        else if (acceptIdent("extern") || acceptIdent("inline") || acceptIdent("volatile")) continue;
+        else if (acceptIdent("extern") || acceptIdent("inline") || acceptIdent("volatile") || acceptIdent("packed")) continue;
+        else if (peek().isIdent("row_major") || peek().isIdent("column_major"))
+            fail("'" + peek().text + "' is not supported: matrices keep the Cg layout, and the API sets them row by "
+                 "row (fr) or column by column (fc)");
         else if (peek().isIdent("in") || peek().isIdent("out") || peek().isIdent("inout"))
             fail("'" + peek().text + "' belongs on entry function parameters, not on globals");
         else break;
     }
-    if (!atTypeName()) fail("expected a declaration, found '" + peek().text + "'");
+    if (!atTypeName() && !typeOfOtherProfiles(peek().text)) fail("expected a declaration, found '" + peek().text + "'");
     Type type = parseType();
     int line = peek().line;
     std::string name = expectIdentifier("a name");

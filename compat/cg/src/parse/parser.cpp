@@ -1,4 +1,5 @@
 #include <cctype>
+#include <set>
 #include <unordered_set>
 
 #include "parse/parser_state.h"
@@ -94,6 +95,24 @@ std::string Parser::declaratorName(const char* what) {
     return advance().text;
 }
 
+// Type names of the Cg language reference that our profiles do not have.
+const char* Parser::typeOfOtherProfiles(const std::string& name) {
+    static const std::set<std::string> gp4 = {
+        "sampler1DARRAY", "sampler2DARRAY", "samplerBUF", "samplerRBUF", "isampler1D", "isampler2D", "isampler3D",
+        "isamplerCUBE", "isamplerRECT", "usampler1D", "usampler2D", "usampler3D", "usamplerCUBE", "usamplerRECT",
+        "isampler1DARRAY", "isampler2DARRAY", "usampler1DARRAY", "usampler2DARRAY", "isamplerBUF", "usamplerBUF"};
+    static const std::set<std::string> gp5 = {"sampler2DMS", "sampler2DMSARRAY", "samplerCUBEARRAY"};
+    if (gp4.count(name)) return "is only available in the gp4 and newer profiles";
+    if (gp5.count(name)) return "is only available in the gp5 and newer profiles";
+    if (name == "sampler")
+        return "(a sampler of any kind) is not supported: GLSL needs the kind, so declare it as sampler1D, "
+               "sampler2D, sampler3D, samplerCUBE or samplerRECT";
+    if (name == "unsigned") return "(unsigned integers) is only available in the gp4 and newer profiles";
+    if (name == "string") return "is for effect annotations, which belong to the effect files this runtime leaves out";
+    if (name == "interface") return "is not supported: interfaces need run-time binding of implementations";
+    return nullptr;
+}
+
 bool Parser::atTypeName(size_t ahead) const {
     const Token& t = peek(ahead);
     if (t.kind != TokenKind::Identifier) return false;
@@ -126,6 +145,7 @@ Type Parser::parseType() {
             advance();
             return td->second;
         }
+        if (const char* why = typeOfOtherProfiles(t.text)) failAt(t, "type '" + t.text + "' " + why);
     }
     fail("expected a type, found " + describe(t));
 }

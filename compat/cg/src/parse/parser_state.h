@@ -42,6 +42,7 @@ public:
     // Types.
     bool atTypeName(size_t ahead = 0) const;
     Type parseType();
+    static const char* typeOfOtherProfiles(const std::string& name);
     // unsized: where `[]` may take its size from an initializer list, set
     // when it does (the caller then calls sizeFromInitializer).
     Type parseArraySuffix(Type base, bool* unsized = nullptr);
