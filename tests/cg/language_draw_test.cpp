@@ -200,3 +200,25 @@ TEST_F(GLLanguage, FogCoordinateAndFacingReachTheFragment) {
     // The quad winds counter-clockwise: front-facing.
     expectPixel(drawAndRead(), 0.25f, 0, 0.5f, 1);
 }
+
+// The functions that map one to one onto GLSL's, each at a point where a
+// wrong argument order or a wrong function shows: drawn.
+TEST_F(GLLanguage, TheDirectlyMappedStandardLibrary) {
+    const Case cases[] = {
+        {"", "return float4(abs(-0.25), acos(0.5) / 3.14159265, asin(0.5) / 3.14159265 * 3, 1);", 0.25f, 1 / 3.0f, 0.5f},
+        {"", "return float4(atan(1) / 3.14159265, atan2(1, 0) / 3.14159265, ceil(0.2) * 0.5, 1);", 0.25f, 0.5f, 0.5f},
+        {"", "return float4(clamp(1.5, 0.25, 0.75), cos(0) * 0.5, cross(float3(1, 0, 0), float3(0, 1, 0)).z * 0.5, 1);",
+         0.75f, 0.5f, 0.5f},
+        {"", "return float4(distance(float2(0, 0), float2(0.3, 0.4)), dot(float3(0.5, 0.5, 0), float3(0.5, 0.5, 1)), exp(0) * 0.25, 1);",
+         0.5f, 0.5f, 0.25f},
+        {"", "return float4(exp2(-1), floor(1.7) * 0.25, length(float2(0.3, 0.4)), 1);", 0.5f, 0.25f, 0.5f},
+        {"", "return float4(log(exp(0.5)), log2(2) * 0.25, max(0.25, 0.5), 1);", 0.5f, 0.25f, 0.5f},
+        {"", "return float4(min(0.5, 0.75), normalize(float2(3, 4)).x, pow(0.25, 0.5), 1);", 0.5f, 0.6f, 0.5f},
+        {"", "return float4(reflect(float2(1, -1), float2(0, 1)).y * 0.5, rsqrt(16), sign(-2) * -0.75, 1);", 0.5f, 0.25f, 0.75f},
+        {"", "return float4(sin(3.14159265 / 6), smoothstep(0, 1, 0.25), sqrt(0.25), 1);", 0.5f, 0.15625f, 0.5f},
+        {"", "return float4(step(0.5, 0.75) * 0.5, step(0.75, 0.5), tan(3.14159265 / 4) * 0.25, 1);", 0.5f, 0, 0.25f},
+        {"", "return float4(any(bool2(false, true)) ? 0.5 : 0, all(bool2(true, false)) ? 1 : 0.25, all(bool3(true, true, true)), 1);",
+         0.5f, 0.25f, 1},
+    };
+    drawCases(cases, sizeof cases / sizeof cases[0]);
+}
