@@ -222,3 +222,48 @@ TEST_F(GLLanguage, TheDirectlyMappedStandardLibrary) {
     };
     drawCases(cases, sizeof cases / sizeof cases[0]);
 }
+
+// Every statement and the operators not drawn elsewhere, each result worked
+// out by hand: drawn.
+TEST_F(GLLanguage, StatementsAndOperators) {
+    const Case cases[] = {
+        // do-while, break, continue, for, while, if/else
+        {"", "float s = 0; int i = 0; do { i++; if (i == 2) continue; if (i > 4) break; s += 0.125; } while (i < 10);\n"
+             "float w = 0; while (w < 0.5) w += 0.25; if (s > 1) s = 0; else s += 0.125;\n"
+             "return float4(s, w, 0, 1);", 0.5f, 0.5f, 0},
+        // compound assignments, modulo of floats and ints, increments
+        {"", "float a = 1; a -= 0.25; a /= 3; a *= 2; float m = 1.75; m %= 0.5; int k = 7 % 4; int j = k--; --j;\n"
+             "return float4(a, m + 0.25, (k + j) / 8.0, 1);", 0.5f, 0.5f, 0.5f},
+        // relational operators on scalars and vectors, logic, the ternary on vectors
+        {"", "float4 v = float4(0.25, 0.5, 0.75, 1); bool4 le = v <= 0.5; bool4 ge = v >= 0.75;\n"
+             "float4 pick = (le || ge) ? v : 0; return float4(pick.x + pick.y * 0.5, le.z ? 1 : pick.z, !ge.x && v.w != 0.5, 1);",
+         0.5f, 0.75f, 1},
+        // typedef, rgba swizzles written and read, a hexadecimal literal, suffixes
+        {"typedef float3 colour;", "colour c3 = 0; c3.rb = float2(0.25, 0.5); c3.g = 0x10 / 32.0;\n"
+                                   "half h = 0.5h; fixed f = 0.25x; return float4(c3.r + f, c3.g, c3.b * h * 2, 1);",
+         0.5f, 0.5f, 0.5f},
+        // functions: overloads by type, prototypes, inline, out and inout
+        {"float twice(float x);\ninline float2 twice(float2 x) { return x * 2; }\nvoid bump(inout float x, out float y) { x += 0.25; y = 0.25; }\n"
+         "float twice(float x) { return x * 2; }",
+         "float a = 0; float b; bump(a, b); return float4(twice(a), twice(float2(b, 0.125)), 1);", 0.5f, 0.5f, 0.25f},
+    };
+    drawCases(cases, sizeof cases / sizeof cases[0]);
+}
+
+// Texture units named by TEXUNIT and register(), and annotations, which
+// are read and left alone: drawn.
+TEST_F(GLLanguage, TextureUnitSemanticsAndAnnotations) {
+    CGprogram f = program("sampler2D first : TEXUNIT1;\nsampler2D second : register(s0);\n"
+                          "float4 tint < string UIName = \"Tint\"; float UIMin = 0; > = float4(0.5, 0.5, 0.5, 1);\n"
+                          "float4 psMain(float2 uv: TEXCOORD0): COLOR { return tex2D(first, uv) * tint + tex2D(second, uv); }\n",
+                          CG_PROFILE_ARBFP1, "psMain");
+    ASSERT_NE(f, nullptr);
+    // Made before either is enabled: making one binds it to the active unit.
+    unsigned magenta = texture(255, 0, 255, 255), green = texture(0, 128, 0, 0);
+    cgGLSetTextureParameter(cgGetNamedParameter(f, "first"), magenta);
+    cgGLEnableTextureParameter(cgGetNamedParameter(f, "first"));
+    cgGLSetTextureParameter(cgGetNamedParameter(f, "second"), green);
+    cgGLEnableTextureParameter(cgGetNamedParameter(f, "second"));
+    bind(passVertex, f);
+    expectPixel(drawAndRead(), 0.5f, 128 / 255.0f, 0.5f, 1);
+}
