@@ -180,3 +180,34 @@ TEST(CgForms, WhatOtherProfilesHaveIsRefusedWithThoseProfiles) {
     // 'packed' only asks for a layout, which GLSL chooses itself.
     EXPECT_TRUE(compile("packed float4 g; float4 main(): COLOR { packed float4 a = g; return a; }").ok);
 }
+
+TEST(CgForms, TypesSemanticsAndRulesOfTheTable) {
+    // double has float precision; register() and C0 on uniforms are read and left to us.
+    cgc::CompileOutput f = compile("double scale : C0; float4 tint : register(c1);\n"
+                                   "float4 main(float4 c: COLOR1): COLOR { double d = 0.5; return c * d * scale + tint; }");
+    ASSERT_TRUE(f.ok) << f.listing;
+    EXPECT_TRUE(contains(f.glsl, "uniform float fu_scale;")) << f.glsl;
+    EXPECT_TRUE(contains(f.glsl, "= gl_SecondaryColor;")) << f.glsl;
+    cgc::CompileOutput v = compile("void main(float4 p: POSITION, float4 d: DIFFUSE, float4 s: SPECULAR,\n"
+                                   "          out float4 op: POSITION, out float4 c1: COLOR1) { op = p; c1 = d + s; }",
+                                   Stage::Vertex);
+    ASSERT_TRUE(v.ok) << v.listing;
+    for (const char* part : {"= gl_Color;", "= gl_SecondaryColor;", "gl_FrontSecondaryColor = "})
+        EXPECT_TRUE(contains(v.glsl, part)) << part << "\n" << v.glsl;
+    // Integer and bool matrices hold their values in float matrices, GLSL 1.20's only kind.
+    cgc::CompileOutput m = compile("float4 main(): COLOR { int2x2 m = int2x2(1, 2, 3, 4); bool2x2 b = bool2x2(true, false, true, true);\n"
+                                   " return float4(m[1], b[1]); }");
+    EXPECT_TRUE(m.ok) << m.listing;
+    // Stage rules where reached, and recursion, mutual too.
+    expectError("float4 main(float4 p: POSITION): COLOR0 { return p; }", "does not write POSITION", Stage::Vertex);
+    expectError("float4 main(float4 p: POSITION): POSITION { return ddx(p); }",
+                "'ddx' and 'ddy' are only available in fragment programs", Stage::Vertex);
+    expectError("float f(float x) { return g(x); } float g(float x) { return f(x); }\n"
+                "float4 main(): COLOR { return f(1); }",
+                "recursion is not supported");
+    expectError("float f(float x) { return f(x); } float4 main(): COLOR { return f(1); }", "'f' calls itself");
+    // Options: -D defines, as a host passes them.
+    cgc::CompileOutput defined =
+        cgc::compileProgram("float4 main(): COLOR { return VALUE; }", Stage::Fragment, "main", {"-DVALUE=0.5"});
+    EXPECT_TRUE(defined.ok) << defined.listing;
+}
