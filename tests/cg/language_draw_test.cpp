@@ -267,3 +267,30 @@ TEST_F(GLLanguage, TextureUnitSemanticsAndAnnotations) {
     bind(passVertex, f);
     expectPixel(drawAndRead(), 0.5f, 128 / 255.0f, 0.5f, 1);
 }
+
+// glstate reads OpenGL's own matrices, material, light and fog: drawn.
+TEST_F(GLLanguage, GlStateReadsTheOpenGLState) {
+    CGprogram v = program(
+        "void vsMain(float4 p: POSITION, out float4 op: POSITION, out float4 c: COLOR0) {\n"
+        "  op = mul(glstate.matrix.mvp, p);\n"
+        "  float4 row = glstate.matrix.modelview[0][0];\n"
+        "  c = float4(row.x, row.w, glstate.material.diffuse.z * glstate.light[0].diffuse.z, 1);\n}\n",
+        CG_PROFILE_ARBVP1, "vsMain");
+    CGprogram f = program("float4 psMain(float4 c: COLOR0): COLOR { return c + float4(0, 0, glstate.fog.color.y, 0); }",
+                          CG_PROFILE_ARBFP1, "psMain");
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0.25f, 0, 0);
+    glScalef(0.5f, 0.5f, 1);
+    const float diffuse[4] = {0, 0, 0.5f, 1}, light[4] = {0, 0, 0.5f, 1}, fog[4] = {0, 0.5f, 0, 1};
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, light);
+    glFogfv(GL_FOG_COLOR, fog);
+    bind(v, f);
+    // The quad, halved and moved right, still covers the centre.
+    Pixel p = drawAndRead();
+    glLoadIdentity();
+    expectPixel(p, 0.5f, 0.25f, 0.25f + 0.5f, 1);
+}

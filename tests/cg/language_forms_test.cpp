@@ -211,3 +211,25 @@ TEST(CgForms, TypesSemanticsAndRulesOfTheTable) {
         cgc::compileProgram("float4 main(): COLOR { return VALUE; }", Stage::Fragment, "main", {"-DVALUE=0.5"});
     EXPECT_TRUE(defined.ok) << defined.listing;
 }
+
+TEST(CgForms, GlStateIsTheBuiltInUniformStateOfGlsl) {
+    cgc::CompileOutput v = compile(
+        "float4 main(float4 p: POSITION, out float4 t: TEXCOORD0): POSITION {\n"
+        "  t = mul(glstate.matrix.invtrans.texture[2], p) + glstate.light[1].spot.direction + glstate.clip[3].plane\n"
+        "    + glstate.lightmodel.scenecolor + glstate.texgen[1].object.q + glstate.point.size;\n"
+        "  return mul(glstate.matrix.transpose.projection, p); }",
+        Stage::Vertex);
+    ASSERT_TRUE(v.ok) << v.listing;
+    for (const char* part : {"gl_TextureMatrixInverse[2]", "vec4(gl_LightSource[1].spotDirection, gl_LightSource[1].spotCosCutoff)",
+                             "gl_ClipPlane[3]", "gl_FrontLightModelProduct.sceneColor", "gl_ObjectPlaneQ[1]",
+                             "(l_p * gl_ProjectionMatrix)"})
+        EXPECT_TRUE(contains(v.glsl, part)) << part << "\n" << v.glsl;
+    // Not a parameter, not declared in the GLSL.
+    EXPECT_FALSE(contains(v.glsl, "glstate")) << v.glsl;
+    EXPECT_TRUE(v.parameters.empty() || v.parameters[0].name != "glstate");
+    // Read-only; one modelview matrix; a program's own glstate hides it.
+    expectError("float4 main(): COLOR { glstate.fog.color = 1; return 1; }", "cannot assign");
+    expectError("float4 main(): COLOR { return glstate.matrix.modelview[1][0]; }", "out of range");
+    expectError("float4 main(): COLOR { return glstate.matrix.program[0][0]; }", "has no member 'program'");
+    EXPECT_TRUE(compile("float4 glstate; float4 main(): COLOR { return glstate; }").ok);
+}

@@ -64,8 +64,11 @@ std::string GlslWriter::expression(const Expr& e) {
             return floatText(static_cast<double>(inner.intValue));
         return convert(expression(inner), inner.type, e.type);
     }
-    case ExprKind::Member: return member(e);
+    case ExprKind::Member:
+        if (isGlStateAccess(e)) return glState(e);
+        return member(e);
     case ExprKind::Index: {
+        if (isGlStateAccess(e)) return glState(e);
         const Type& base = e.args[0]->type;
         // Row i of a one-row matrix is all of it; a 1x1 matrix is its element.
         if (base.isThinMatrix() && (base.rows == 1 || base.cols * base.rows == 1)) return expression(*e.args[0]);

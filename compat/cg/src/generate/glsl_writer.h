@@ -40,6 +40,9 @@ private:
     bool uniformParams = false;
 
     std::string samplerAlias(const VarDecl& v);
+    // A read of glstate's state that is a value (not one of its structs).
+    bool isGlStateAccess(const Expr& e) const;
+    std::string glState(const Expr& e);
     std::string componentwiseLogic(Op op, const Type& t, const std::string& left, const std::string& right);
     std::string select(const Expr& e);
     std::string texture(const Expr& e, const std::vector<std::string>& args);

@@ -82,6 +82,7 @@ struct VarDecl {
     // Samplers: the sampler this variable names (its initial value, or the
     // one value the program assigns it), written wherever it is read.
     mutable const Expr* alias = nullptr;
+    bool isGlState = false;  // the built-in `glstate`
 };
 using VarDeclPtr = std::unique_ptr<VarDecl>;
 
@@ -130,6 +131,9 @@ struct Module {
     std::vector<std::unique_ptr<StructInfo>> structs;
     std::vector<VarDeclPtr> globals;
     std::vector<FunctionDeclPtr> functions;
+    // The built-in `glstate` and its types: never declared in the GLSL.
+    VarDeclPtr glstate;
+    std::vector<std::unique_ptr<StructInfo>> stateStructs;
 };
 
 }  // namespace cgc
