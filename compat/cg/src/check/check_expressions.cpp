@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "check/checker_state.h"
+#include "check/gl_state.h"
 #include "check/conversions.h"
 
 namespace cgc {
@@ -96,6 +97,11 @@ ExprPtr Checker::check(ExprPtr e) {
 
 void Checker::checkName(Expr& e) {
     VarDecl* v = lookup(e.text);
+    if (!v && e.text == "glstate") {
+        // Built on first use, behind every declaration of the program's own.
+        declareGlState(module);
+        v = module.glstate.get();
+    }
     if (!v) {
         reportUndeclared(e.line, "'" + e.text + "' is not declared");
         e.type = Type::error();

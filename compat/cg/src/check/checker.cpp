@@ -5,7 +5,6 @@
 
 #include "check/builtins.h"
 #include "check/checker_state.h"
-#include "check/gl_state.h"
 
 namespace cgc {
 
@@ -85,10 +84,6 @@ void Checker::resolveFunctions() {
 }
 
 void Checker::run() {
-    // glstate sits in a scope of its own, outside the globals, which may hide it.
-    declareGlState(module);
-    pushScope();
-    declare(*module.glstate);
     pushScope();
     int index = 0;
     for (FunctionDeclPtr& f : module.functions) {
@@ -106,7 +101,6 @@ void Checker::run() {
     for (FunctionDeclPtr& f : module.functions)
         if (f->body) checkFunction(*f);
     resolveFunctions();
-    popScope();
     popScope();
     // A program with errors stops before its entry is traced: the undeclared
     // names it holds back for that are errors too, so that none goes unsaid.
