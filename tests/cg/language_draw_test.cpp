@@ -294,3 +294,19 @@ TEST_F(GLLanguage, GlStateReadsTheOpenGLState) {
     glLoadIdentity();
     expectPixel(p, 0.5f, 0.25f, 0.25f + 0.5f, 1);
 }
+
+// inverse() of each size: the product with the matrix is the identity, and
+// one entry of each inverse worked out by hand.
+TEST_F(GLLanguage, InverseOfEverySquareMatrix) {
+    const Case cases[] = {
+        {"", "float2x2 m = float2x2(2, 1, 0, 4); float2x2 i = inverse(m); float2x2 p = mul(m, i);\n"
+             "return float4(p[0][0] * 0.5, p[0][1] + 0.25, i[0][1] * -8 * 0.25, 1);", 0.5f, 0.25f, 0.25f},
+        {"", "float3x3 m = float3x3(2, 0, 0, 0, 4, 1, 0, 0, 1); float3x3 i = inverse(m); float3x3 p = mul(i, m);\n"
+             "return float4(p[1][1] * 0.5, p[1][2] + 0.25, -i[1][2], 1);", 0.5f, 0.25f, 0.25f},
+        {"", "float4x4 m = float4x4(2, 0, 0, 1, 0, 4, 0, 2, 0, 0, 1, 0, 0, 0, 0, 1); float4x4 i = inverse(m);\n"
+             "float4x4 p = mul(m, i); float4 moved = mul(i, float4(1, 2, 0, 1));\n"
+             "return float4(p[3][3] * 0.5 + p[0][3], i[0][0], moved.x + moved.y + 0.25, 1);", 0.5f, 0.5f, 0.25f},
+        {"", "float1x1 m = 4; return float4(inverse(m), 0, 0, 1);", 0.25f, 0, 0},
+    };
+    drawCases(cases, sizeof cases / sizeof cases[0]);
+}

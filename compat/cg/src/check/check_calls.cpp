@@ -260,12 +260,13 @@ void Checker::checkBuiltinCall(Expr& e) {
         e.type = Type::voidType();
         return;
     case BuiltinKind::Determinant:
+    case BuiltinKind::Inverse:
         if (!arity(1)) return;
         if (!e.args[0]->type.isMatrix() || e.args[0]->type.rows != e.args[0]->type.cols) {
-            diag.error(e.line, "'determinant' takes a square matrix");
+            diag.error(e.line, "'" + e.text + "' takes a square matrix");
             return;
         }
-        e.type = Type::scalar(BaseType::Float);
+        e.type = b.kind == BuiltinKind::Inverse ? e.args[0]->type.withBase(BaseType::Float) : Type::scalar(BaseType::Float);
         return;
     case BuiltinKind::Classify:
         if (!arity(1) || !numeric(false) || !common(0, 1, t)) return;

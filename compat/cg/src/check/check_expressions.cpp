@@ -459,7 +459,7 @@ void Checker::checkConstruct(Expr& e) {
             diag.error(a->line, "cannot build " + typeName(target) + " from " + typeName(a->type));
             return;
         }
-        if (a->type.isMatrix() && e.args.size() > 1) {
+        if (a->type.isMatrix() && a->type.components() > 1 && e.args.size() > 1) {
             diag.error(a->line, "a matrix can only be converted alone");
             return;
         }

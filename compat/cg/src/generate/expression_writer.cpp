@@ -299,6 +299,7 @@ std::string GlslWriter::builtin(const Expr& e) {
                       "    float specular = nDotL < 0.0 || nDotH < 0.0 ? 0.0 : pow(nDotH, m);\n"
                       "    return vec4(1.0, max(nDotL, 0.0), specular, 1.0);\n}\n");
     if (name == "determinant") return x.rows == 1 ? args[0] : determinant(x, args[0]);
+    if (name == "inverse") return x.rows == 1 ? "(1.0 / " + args[0] + ")" : inverse(x, args[0]);
     if (name == "transpose" && x.isThinMatrix()) return args[0];  // the same components in the same order
     return joined(b.glsl);
 }

@@ -47,6 +47,7 @@ private:
     std::string select(const Expr& e);
     std::string texture(const Expr& e, const std::vector<std::string>& args);
     std::string determinant(const Type& m, const std::string& value);
+    std::string inverse(const Type& m, const std::string& value);
     std::string binary(const Expr& e);
     std::string assign(const Expr& e);
     std::string call(const Expr& e);
