@@ -1,26 +1,9 @@
 // The constructs of shader collections without OpenGL: what they become, the
 // warnings they earn, and the diagnostics of what stays invalid.
-#include <gtest/gtest.h>
-
-#include "driver/compile.h"
+#include "compile_expect.h"
 
 using cgc::Stage;
-
-namespace {
-
-cgc::CompileOutput compile(const std::string& source, Stage stage = Stage::Fragment) {
-    return cgc::compileProgram(source, stage, "main", {});
-}
-
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-void expectError(const std::string& source, const std::string& listingPart, Stage stage = Stage::Fragment) {
-    cgc::CompileOutput out = compile(source, stage);
-    EXPECT_FALSE(out.ok) << source;
-    EXPECT_TRUE(contains(out.listing, listingPart)) << "listing was: " << out.listing;
-}
-
-}  // namespace
+using namespace cgtest;
 
 TEST(CgGaps, VaryingMembersWithoutSemantics) {
     cgc::CompileOutput out = compile(
