@@ -152,6 +152,11 @@ TEST(CgForms, WhatOtherProfilesHaveIsRefusedWithThoseProfiles) {
                 "'pack_4ubyte' is only available in the fp30, fp40 and gp4 and newer profiles");
     expectError("static float k = bitCount(3); float4 main(): COLOR { return k; }",
                 "'bitCount' is only available in the gp4 and newer profiles");
+    // Bitwise operators: integer arithmetic of the gp4 profiles, refused where reached.
+    EXPECT_TRUE(compile("int mask(int a) { return (a & 3) | (a << 1) ^ ~a; } float4 main(): COLOR { return 1; }").ok);
+    expectError("int mask(int a) { int b = a; b >>= 1; return b; }\nfloat4 main(): COLOR { return mask(2); }",
+                "(1,32): error: bitwise operators are only available in the gp4 and newer profiles");
+    expectError("static int k = 1 << 2; float4 main(): COLOR { return k; }", "bitwise operators are only available");
     // Types and qualifiers: refused where they are written.
     expectError("sampler2DARRAY s; float4 main(): COLOR { return 1; }",
                 "(1,1): error: type 'sampler2DARRAY' is only available in the gp4 and newer profiles");

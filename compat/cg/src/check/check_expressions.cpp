@@ -141,13 +141,21 @@ bool Checker::aliasSampler(const VarDecl& v, const Expr& value, int line) {
     return true;
 }
 
+// The profile documentation gives bitwise operators to the gp4 profiles,
+// which have integers: refused where an entry reaches them.
+void Checker::refuseBitwise(int line) {
+    static const char* const message = "bitwise operators are only available in the gp4 and newer profiles";
+    if (!current) return diag.error(line, message);
+    markUnavailable(line, message);
+}
+
 void Checker::checkUnary(Expr& e) {
     Expr& a = *e.args[0];
     e.type = Type::error();
     if (a.type.isError()) return;
     const char* op = spelling(e.op);
     if (e.op == Op::BitNot) {
-        diag.error(e.line, "bitwise operators are not supported");
+        refuseBitwise(e.line);
         return;
     }
     if (!a.type.isNumeric()) {
@@ -197,7 +205,7 @@ void Checker::checkBinary(Expr& e) {
         return;
     }
     if (isBitwise(e.op)) {
-        diag.error(e.line, "bitwise operators are not supported");
+        refuseBitwise(e.line);
         return;
     }
     Type common;
@@ -254,7 +262,7 @@ void Checker::checkAssign(Expr& e) {
     }
     const char* op = spelling(e.op);
     if (isBitwise(e.op)) {
-        diag.error(e.line, "bitwise operators are not supported");
+        refuseBitwise(e.line);
         return;
     }
     Type target = left.type;

@@ -38,6 +38,7 @@ public:
     void reportUndeclared(int line, const std::string& message);
     // Something the profiles lack: kept on the function, refused where an entry reaches it.
     void markUnavailable(int line, const std::string& message);
+    void refuseBitwise(int line);
     void checkName(Expr& e);
     // Makes sampler v name `value` (a sampler uniform, a member or constant
     // element of one); false, reported, for anything else.
