@@ -77,6 +77,8 @@ TEST(CgForms, SamplersNamedThroughLocalsGlobalsAndStructParameters) {
     expectError("sampler2D a[2];\nfloat4 main(float c: TEXCOORD0): COLOR {\n sampler2D s = a[int(c)];\n return 1; }",
                 "(3,12): error: sampler 's' can only name a sampler parameter or uniform");
     expectError("sampler2D a, b; float4 main(): COLOR { a = b; a = b; return 1; }", "a sampler cannot be assigned");
+    expectError("sampler2D g; void pick(sampler2D s) { g = s; }\nfloat4 main(uniform sampler2D t): COLOR { pick(t); return 1; }",
+                "global sampler 'g' names parameter 's', which is not a parameter of the entry function");
     expectError("sampler2D a; float4 main(): COLOR { const sampler2D s = a; s = a; return 1; }", "cannot assign");
     // A struct with a member bound to a semantic stays varying, and its
     // sampler cannot travel between stages.

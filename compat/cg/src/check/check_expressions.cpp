@@ -138,6 +138,7 @@ bool Checker::aliasSampler(const VarDecl& v, const Expr& value, int line) {
         return false;
     }
     v.alias = &value;
+    v.aliasedIn = current;
     return true;
 }
 

@@ -36,6 +36,7 @@ public:
         reach(entry);
         for (const FunctionDecl* f : out.reachable) stageChecks(*f);
         warnUnreached();
+        checkGlobalSamplers(*entry);
         for (const VarDeclPtr& g : module.globals)
             if (g->isUniform) uniform(*g, g->name, glslIdentifier(NameKind::Uniform, g->name, stage), g->type, g.get());
         for (const VarDeclPtr& p : entry->params) parameter(*p);
@@ -74,6 +75,24 @@ private:
             out.reachable.push_back(def);
         };
         visit(entry, entry->line);
+    }
+
+    // A global sampler set from a parameter names that parameter's uniform,
+    // which only the entry's parameters have (where the setting is reached).
+    void checkGlobalSamplers(const FunctionDecl& entry) {
+        for (const VarDeclPtr& g : module.globals) {
+            if (!g->alias || std::find(out.reachable.begin(), out.reachable.end(), g->aliasedIn) == out.reachable.end())
+                continue;
+            const Expr* at = g->alias;
+            while (at->kind == ExprKind::Member || at->kind == ExprKind::Index) at = at->args[0].get();
+            const VarDecl* root = at->kind == ExprKind::Name ? at->var : nullptr;
+            if (!root || !root->isParam) continue;
+            bool ofEntry = false;
+            for (const VarDeclPtr& p : entry.params) ofEntry = ofEntry || p.get() == root;
+            if (!ofEntry)
+                diag.error(g->alias->line, "global sampler '" + g->name + "' names parameter '" + root->name +
+                                               "', which is not a parameter of the entry function");
+        }
     }
 
     void warnUnreached() {

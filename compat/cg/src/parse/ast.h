@@ -82,6 +82,7 @@ struct VarDecl {
     // Samplers: the sampler this variable names (its initial value, or the
     // one value the program assigns it), written wherever it is read.
     mutable const Expr* alias = nullptr;
+    mutable const FunctionDecl* aliasedIn = nullptr;  // globals: the function that sets it
     bool isGlState = false;  // the built-in `glstate`
 };
 using VarDeclPtr = std::unique_ptr<VarDecl>;
