@@ -242,6 +242,10 @@ TEST_F(GLLanguage, StatementsAndOperators) {
         {"typedef float3 colour;", "colour c3 = 0; c3.rb = float2(0.25, 0.5); c3.g = 0x10 / 32.0;\n"
                                    "half h = 0.5h; fixed f = 0.25x; return float4(c3.r + f, c3.g, c3.b * h * 2, 1);",
          0.5f, 0.5f, 0.5f},
+        // arrays of arrays, written and read with constant and computed indices
+        {"static float grid[3][2];", "float2 cells[4][3]; for (int i = 0; i < 4; i++) for (int j = 0; j < 3; j++) cells[i][j] = float2(i, j) / 8;\n"
+                                    "grid[2][1] = 0.25; int k = (int)(uv.x * 0.1) + 1;\n"
+                                    "return float4(cells[3][k].x + cells[0][2].y * 0.5, cells[k][2].y * 2, grid[2][1], 1);", 0.5f, 0.5f, 0.25f},
         // functions: overloads by type, prototypes, inline, out and inout
         {"float twice(float x);\ninline float2 twice(float2 x) { return x * 2; }\nvoid bump(inout float x, out float y) { x += 0.25; y = 0.25; }\n"
          "float twice(float x) { return x * 2; }",

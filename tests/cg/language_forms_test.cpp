@@ -106,6 +106,12 @@ TEST(CgForms, StructConstructorsAndBraceElidedArrays) {
                 "as member 'k'");
     expectError("struct holder { sampler2D s; };\nsampler2D t;\nfloat4 main(): COLOR {\n holder h = holder(t);\n return 1; }",
                 "holds a sampler");
+    // Arrays of arrays: variables only, held flat; a row is only indexed.
+    expectError("float2 c[4][3]; float4 main(): COLOR { return 1; }", "array of arrays 'c' can only be a local or static");
+    expectError("float4 main(): COLOR { float2 c[4][3]; float2 r[3] = c[1]; return 1; }",
+                "cannot convert float2[3] (a row of an array of arrays) to float2[3]");
+    expectError("float f(float a[2][2]) { return 1; } float4 main(): COLOR { return 1; }", "not parameters");
+    expectError("float4 main(): COLOR { float a[2][2][2]; return 1; }", "more than two dimensions");
     expectError("static const float3 table[2] = { 1, 2, 3, 4, 5 }; float4 main(): COLOR { return 1; }",
                 "float3[2] needs 2 values (or 6 components), 5 given");
     expectError("static const float3 table[2] = { 1, 2, float2(3, 4), 5, 6 }; float4 main(): COLOR { return 1; }",

@@ -22,6 +22,12 @@ VarDecl* Checker::lookup(const std::string& name) const {
 }
 
 void Checker::checkDeclaration(VarDecl& v, bool global) {
+    if (v.type.innerArraySize && ((global && v.isUniform) || v.init)) {
+        diag.error(v.line, "array of arrays '" + v.name + "' can only be a local or static variable without an "
+                           "initial value: GLSL 1.20 holds it as one flat array");
+        declare(v);
+        return;
+    }
     if (v.type.isSampler() && !global && v.init) {
         // A local sampler names the sampler it starts with.
         v.init = check(std::move(v.init));

@@ -70,6 +70,12 @@ std::string GlslWriter::expression(const Expr& e) {
     case ExprKind::Index: {
         if (isGlStateAccess(e)) return glState(e);
         const Type& base = e.args[0]->type;
+        if (base.rowView) {
+            // a[i][j] of an array of arrays, held flat: a[i * inner + j].
+            const Expr& outer = *e.args[0];
+            return expression(*outer.args[0]) + "[(" + expression(*outer.args[1]) + ") * " +
+                   std::to_string(base.arraySize) + " + (" + expression(*e.args[1]) + ")]";
+        }
         // Row i of a one-row matrix is all of it; a 1x1 matrix is its element.
         if (base.isThinMatrix() && (base.rows == 1 || base.cols * base.rows == 1)) return expression(*e.args[0]);
         return expression(*e.args[0]) + "[" + expression(*e.args[1]) + "]";

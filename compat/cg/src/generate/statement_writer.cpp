@@ -9,7 +9,8 @@ std::string GlslWriter::declarators(const std::vector<VarDeclPtr>& decls) {
         const VarDecl& v = *decls[i];
         if (i) s += ", ";
         s += variableName(v);
-        if (v.type.isArray()) s += "[" + std::to_string(v.type.arraySize) + "]";
+        if (v.type.isArray())
+            s += "[" + std::to_string(v.type.arraySize * (v.type.innerArraySize ? v.type.innerArraySize : 1)) + "]";
         if (v.init) s += " = " + expression(*v.init);
     }
     return s;

@@ -22,6 +22,7 @@ void Parser::parseStruct() {
             m.line = peek().line;
             m.name = declaratorName("a member name");
             m.type = parseArraySuffix(memberType);
+            if (m.type.innerArraySize) fail("arrays of arrays are only supported for variables, not struct members");
             m.semantic = parseSemantic();
             for (const StructMember& other : info->members)
                 if (other.name == m.name) failAt(peek(), "member '" + m.name + "' is declared twice");
@@ -41,6 +42,7 @@ void Parser::parseTypedef() {
     Type type = parseType();
     std::string name = expectIdentifier("a type name");
     type = parseArraySuffix(type);
+    if (type.innerArraySize) fail("arrays of arrays are only supported for variables, not typedefs");
     if (structNames.count(name) || typedefs.count(name)) fail("type '" + name + "' is already defined");
     typedefs[name] = type;
     expectPunct(";", "after the typedef");
@@ -142,6 +144,7 @@ VarDeclPtr Parser::parseParameter() {
     p->name = declaratorName("a parameter name");
     constantInts.erase(p->name);  // a parameter hides a constant of its name
     p->type = parseArraySuffix(type);
+    if (p->type.innerArraySize) fail("arrays of arrays are only supported for variables, not parameters");
     p->semantic = parseSemantic();
     skipAnnotation();
     if (peek().isPunct("=")) fail("default values of parameters are not supported");

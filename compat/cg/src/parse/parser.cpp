@@ -164,10 +164,20 @@ Type Parser::parseArraySuffix(Type base, bool* unsized) {
     if (!constantInteger(*size, value) || value <= 0 || value > 4096)
         diag.fatal(line, "array size must be a constant whole number from 1 to 4096");
     expectPunct("]", "after the array size");
-    if (peek().isPunct("[")) fail("arrays of arrays are not supported");
     if (base.isArray()) fail("arrays of arrays are not supported");
     if (base.base == BaseType::Void) fail("an array of void is not allowed");
     base.arraySize = static_cast<int>(value);
+    if (acceptPunct("[")) {
+        // An array of arrays, held flat: [outer][inner].
+        int innerLine = peek().line;
+        ExprPtr inner = parseTernary();
+        long long innerValue = 0;
+        if (!constantInteger(*inner, innerValue) || innerValue <= 0 || value * innerValue > 4096)
+            diag.fatal(innerLine, "array size must be a constant whole number, at most 4096 elements in all");
+        expectPunct("]", "after the array size");
+        if (peek().isPunct("[")) fail("arrays of more than two dimensions are not supported");
+        base.innerArraySize = static_cast<int>(innerValue);
+    }
     return base;
 }
 
