@@ -112,6 +112,8 @@ TEST(CgForms, StructConstructorsAndBraceElidedArrays) {
                 "cannot convert float2[3] (a row of an array of arrays) to float2[3]");
     expectError("float f(float a[2][2]) { return 1; } float4 main(): COLOR { return 1; }", "not parameters");
     expectError("float4 main(): COLOR { float a[2][2][2]; return 1; }", "more than two dimensions");
+    expectError("struct input { float a; };\nstruct input { float b; };\nfloat4 main(): COLOR { return 1; }",
+                "(2,8): error: type 'input' is already defined");
     expectError("static const float3 table[2] = { 1, 2, 3, 4, 5 }; float4 main(): COLOR { return 1; }",
                 "float3[2] needs 2 values (or 6 components), 5 given");
     expectError("static const float3 table[2] = { 1, 2, float2(3, 4), 5, 6 }; float4 main(): COLOR { return 1; }",

@@ -5,6 +5,8 @@ namespace cgc {
 
 void Parser::parseStruct() {
     int line = advance().line;  // "struct"
+    if (peek().kind == TokenKind::Identifier && (structNames.count(peek().text) || typedefs.count(peek().text)))
+        fail("type '" + peek().text + "' is already defined");
     std::string name = expectIdentifier("a struct name");
     if (structNames.count(name) || typedefs.count(name)) fail("type '" + name + "' is already defined");
     auto info = std::make_unique<StructInfo>();
