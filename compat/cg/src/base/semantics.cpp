@@ -42,6 +42,7 @@ bool bindSemantic(Stage stage, bool output, const std::string& s, SemanticBindin
         if (oneOf(s, {"COLOR", "COLOR0", "DIFFUSE"})) return set("gl_Color", 4);
         if (oneOf(s, {"COLOR1", "SPECULAR"})) return set("gl_SecondaryColor", 4);
         if (numbered(s, "TEXCOORD", 8, n)) return set("gl_MultiTexCoord" + std::to_string(n), 4);
+        if (oneOf(s, {"FOGCOORD", "FOGCOORD0"})) return set("gl_FogCoord", 1);
         if (numbered(s, "ATTR", 16, n) && n > 0 && s != "ATTR") {
             b.attribute = n;
             return set("a_attr" + std::to_string(n), 4);
@@ -52,7 +53,11 @@ bool bindSemantic(Stage stage, bool output, const std::string& s, SemanticBindin
         if (oneOf(s, {"POSITION", "POSITION0", "HPOS"})) return set("gl_Position", 4);
         if (oneOf(s, {"COLOR", "COLOR0", "COL0", "COL"})) return set("gl_FrontColor", 4);
         if (oneOf(s, {"COLOR1", "COL1"})) return set("gl_FrontSecondaryColor", 4);
+        if (oneOf(s, {"BCOL0", "BCOL"})) return set("gl_BackColor", 4);
+        if (s == "BCOL1") return set("gl_BackSecondaryColor", 4);
+        if (s == "CLPV") return set("gl_ClipVertex", 4);
         if (texcoord) return set("gl_TexCoord[" + std::to_string(n) + "]", 4);
+        if (oneOf(s, {"FOGC", "FOG"})) return set("gl_FogFragCoord", 1);
         if (oneOf(s, {"PSIZE", "PSIZ"})) return set("gl_PointSize", 1);
         return false;
     }
@@ -60,11 +65,17 @@ bool bindSemantic(Stage stage, bool output, const std::string& s, SemanticBindin
         if (oneOf(s, {"COLOR", "COLOR0", "COL0", "COL"})) return set("gl_Color", 4);
         if (oneOf(s, {"COLOR1", "COL1"})) return set("gl_SecondaryColor", 4);
         if (texcoord) return set("gl_TexCoord[" + std::to_string(n) + "]", 4);
+        if (s == "FACE") return set("(gl_FrontFacing ? 1.0 : -1.0)", 1);
+        if (oneOf(s, {"FOGC", "FOG"})) return set("gl_FogFragCoord", 1);
         // A vertex output struct passed on whole brings its POSITION along.
         if (oneOf(s, {"WPOS", "POSITION", "POSITION0", "HPOS"})) return set("gl_FragCoord", 4);
         return false;
     }
     if (oneOf(s, {"COLOR", "COLOR0", "COL0", "COL"})) return set("gl_FragColor", 4);
+    // Further colors go to draw buffers 1 to 7 (the entry analysis then
+    // moves COLOR0 to gl_FragData[0], as GLSL takes one or the other).
+    if ((numbered(s, "COLOR", 8, n) || numbered(s, "COL", 8, n)) && n > 0)
+        return set("gl_FragData[" + std::to_string(n) + "]", 4);
     if (oneOf(s, {"DEPTH", "DEPR"})) return set("gl_FragDepth", 1);
     return false;
 }

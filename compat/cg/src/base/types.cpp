@@ -6,7 +6,8 @@ namespace cgc {
 
 bool operator==(const Type& a, const Type& b) {
     return a.base == b.base && a.shape == b.shape && a.rows == b.rows && a.cols == b.cols &&
-           a.structInfo == b.structInfo && a.arraySize == b.arraySize;
+           a.structInfo == b.structInfo && a.arraySize == b.arraySize && a.innerArraySize == b.innerArraySize &&
+           a.rowView == b.rowView;
 }
 
 bool StructInfo::hasSampler() const {
@@ -34,6 +35,8 @@ std::string typeName(const Type& type) {
     if (type.shape == Shape::Vector) name += std::to_string(type.cols);
     if (type.shape == Shape::Matrix) name += std::to_string(type.rows) + "x" + std::to_string(type.cols);
     if (type.arraySize > 0) name += "[" + std::to_string(type.arraySize) + "]";
+    if (type.innerArraySize > 0) name += "[" + std::to_string(type.innerArraySize) + "]";
+    if (type.rowView) name += " (a row of an array of arrays)";
     return name;
 }
 

@@ -33,6 +33,10 @@ struct Type {
     int cols = 1;  // vector size, or matrix columns
     const StructInfo* structInfo = nullptr;
     int arraySize = 0;  // 0: not an array
+    // Arrays of arrays: each of the arraySize elements is an array of this
+    // many, held flat (GLSL 1.20 has one dimension). 0: none.
+    int innerArraySize = 0;
+    bool rowView = false;  // one element of an array of arrays: only to be indexed
 
     static Type scalar(BaseType b) { return Type{b, Shape::Scalar, 1, 1, nullptr, 0}; }
     static Type vector(BaseType b, int n) {
@@ -58,7 +62,9 @@ struct Type {
     int components() const { return rows * cols; }
     Type element() const {
         Type t = *this;
-        t.arraySize = 0;
+        t.arraySize = innerArraySize;
+        t.innerArraySize = 0;
+        t.rowView = innerArraySize > 0;
         return t;
     }
     Type withBase(BaseType b) const {

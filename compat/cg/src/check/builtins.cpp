@@ -61,6 +61,7 @@ const Builtin builtins[] = {
     {"all", K::AnyAll, "all", none, 0, F::Plain, false},
     {"transpose", K::Transpose, "transpose", none, 0, F::Plain, false},
     {"determinant", K::Determinant, "", none, 0, F::Plain, false},
+    {"inverse", K::Inverse, "", none, 0, F::Plain, false},
     {"clip", K::Clip, "", none, 0, F::Plain, false},
     {"isnan", K::Classify, "", none, 0, F::Plain, false},
     {"isinf", K::Classify, "", none, 0, F::Plain, false},

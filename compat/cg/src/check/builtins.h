@@ -18,6 +18,7 @@ enum class BuiltinKind {
     AnyAll,       // any(x), all(x) -> bool
     Transpose,    // transpose(M)
     Determinant,  // determinant(M) -> float, square M
+    Inverse,      // inverse(M), square M
     Clip,         // clip(x): discards the fragment
     Classify,     // isnan, isinf, isfinite: bool of x's shape
     Modf,         // modf(x, out ip), frexp(x, out e): x's type, the out of x's type

@@ -1,6 +1,7 @@
 // Calls: overload resolution of the shader's own functions and the typing of
 // the standard library.
 #include <algorithm>
+#include <map>
 
 #include "check/builtins.h"
 #include "check/checker_state.h"
@@ -17,6 +18,45 @@ std::string argumentList(const Expr& e) {
     return list;
 }
 
+// Standard library functions of the Cg language reference that the profiles
+// we compile for lack, with the profiles that have them.
+const char* profilesOfMissingFunction(const std::string& name) {
+    static const char* const gp4 = "the gp4 and newer profiles";
+    static const char* const gp5 = "the gp5 and newer profiles";
+    static const char* const nv = "the fp30, fp40 and gp4 and newer profiles, whose assembly has packing instructions";
+    static const char* const fp40 = "the fp40, vp40 and gp4 and newer profiles";
+    static const std::map<std::string, const char*> missing = [] {
+        std::map<std::string, const char*> m;
+        for (const char* n : {"bitCount", "bitfieldExtract", "bitfieldInsert", "bitfieldReverse", "findLSB", "findMSB",
+                              "floatToIntBits", "floatToRawIntBits", "intBitsToFloat", "texBUF", "texBUFsize",
+                              "texRBUF", "texRBUFsize"})
+            m[n] = gp4;
+        for (const char* d : {"tex1DARRAY", "tex2DARRAY"})
+            for (const char* form : {"", "bias", "cmpbias", "cmplod", "fetch", "lod", "proj", "size"})
+                m[std::string(d) + form] = gp4;
+        for (const char* n : {"tex2DMSfetch", "tex2DMSsize", "tex2DMSARRAYfetch", "tex2DMSARRAYsize", "texCUBEARRAY",
+                              "texCUBEARRAYbias", "texCUBEARRAYlod", "texCUBEARRAYsize"})
+            m[n] = gp5;
+        for (const char* n : {"tex1Dcmpbias", "tex1Dcmplod", "tex2Dcmpbias", "tex2Dcmplod"}) m[n] = fp40;
+        for (const char* n : {"pack_2half", "pack_2ushort", "pack_4byte", "pack_4ubyte", "unpack_2half",
+                              "unpack_2ushort", "unpack_4byte", "unpack_4ubyte"})
+            m[n] = nv;
+        return m;
+    }();
+    auto found = missing.find(name);
+    return found == missing.end() ? nullptr : found->second;
+}
+
+// The GLSL names that Cg spells otherwise, for the diagnostic.
+std::string standardName(const std::string& name) {
+    static const std::map<std::string, const char*> glslNames = {
+        {"mix", "lerp"}, {"fract", "frac"}, {"mod", "fmod"}, {"inversesqrt", "rsqrt"},
+        {"dFdx", "ddx"}, {"dFdy", "ddy"}, {"texture2D", "tex2D"}, {"texture", "tex2D"}};
+    auto found = glslNames.find(name);
+    if (found == glslNames.end()) return "";
+    return std::string(" (the Cg standard library calls it '") + found->second + "')";
+}
+
 }  // namespace
 
 void Checker::checkCall(Expr& e) {
@@ -26,7 +66,24 @@ void Checker::checkCall(Expr& e) {
     auto found = functions.find(e.text);
     if (found != functions.end()) return checkUserCall(e, found->second);
     if (findBuiltin(e.text)) return checkBuiltinCall(e);
-    diag.error(e.line, "function '" + e.text + "' is not declared");
+    if (const char* profiles = profilesOfMissingFunction(e.text)) {
+        // In the standard library, but not in these profiles: refused where reached.
+        if (!current) return diag.error(e.line, "'" + e.text + "' is only available in " + profiles);
+        return markUnavailable(e.line, "'" + e.text + "' is only available in " + profiles);
+    }
+    reportUndeclared(e.line, "function '" + e.text + "' is not declared" + standardName(e.text));
+}
+
+void Checker::markUnavailable(int line, const std::string& message) {
+    if (current && !current->unavailableLine) {
+        current->unavailableLine = line;
+        current->unavailableMessage = message;
+    }
+}
+
+void Checker::reportUndeclared(int line, const std::string& message) {
+    if (!current) return diag.error(line, message);
+    current->undeclared.emplace_back(line, message);
 }
 
 void Checker::checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates) {
@@ -203,12 +260,13 @@ void Checker::checkBuiltinCall(Expr& e) {
         e.type = Type::voidType();
         return;
     case BuiltinKind::Determinant:
+    case BuiltinKind::Inverse:
         if (!arity(1)) return;
         if (!e.args[0]->type.isMatrix() || e.args[0]->type.rows != e.args[0]->type.cols) {
-            diag.error(e.line, "'determinant' takes a square matrix");
+            diag.error(e.line, "'" + e.text + "' takes a square matrix");
             return;
         }
-        e.type = Type::scalar(BaseType::Float);
+        e.type = b.kind == BuiltinKind::Inverse ? e.args[0]->type.withBase(BaseType::Float) : Type::scalar(BaseType::Float);
         return;
     case BuiltinKind::Classify:
         if (!arity(1) || !numeric(false) || !common(0, 1, t)) return;
@@ -259,8 +317,22 @@ void Checker::checkBuiltinCall(Expr& e) {
 void Checker::checkTextureCall(Expr& e, const Builtin& b) {
     const std::string& name = e.text;
     size_t n = e.args.size();
+    // Every form may end with a texel offset (an int per dimension), which
+    // the profile documentation gives to gp4 and newer profiles only: it is
+    // checked here and refused where an entry reaches it.
+    bool plainOrGrad = b.form == TextureForm::Plain;
+    bool offsetForm = b.sampler != BaseType::SamplerCube && b.form != TextureForm::Size &&
+                      (n == 3 || (plainOrGrad && n == 5));
+    if (offsetForm) {
+        ExprPtr& offset = e.args.back();
+        offset = convertOrReport(std::move(offset), b.dims == 1 ? Type::scalar(BaseType::Int)
+                                                                : Type::vector(BaseType::Int, b.dims),
+                                 "as texel offset");
+        if (offset->type.isError()) return;
+        n -= 1;
+    }
     if (n != 2 && n != 4) {
-        diag.error(e.line, "'" + name + "' takes 2 or 4 arguments, " + std::to_string(n) + " given");
+        diag.error(e.line, "'" + name + "' takes 2 or 4 arguments, " + std::to_string(e.args.size()) + " given");
         return;
     }
     const Type& s = e.args[0]->type;
@@ -311,10 +383,9 @@ void Checker::checkTextureCall(Expr& e, const Builtin& b) {
     }
     if (current) {
         if (!current->textureLine) current->textureLine = e.line;
-        if ((b.form == TextureForm::Size || b.form == TextureForm::Fetch) && !current->unavailableLine) {
-            current->unavailableLine = e.line;
-            current->unavailableName = name;
-        }
+        if (b.form == TextureForm::Size || b.form == TextureForm::Fetch || offsetForm)
+            markUnavailable(e.line, "'" + name + (offsetForm ? "' with a texel offset" : "'") +
+                                        " is only available in the gp4 and newer profiles");
     }
     e.type = result;
 }

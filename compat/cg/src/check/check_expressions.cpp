@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "check/checker_state.h"
+#include "check/gl_state.h"
 #include "check/conversions.h"
 
 namespace cgc {
@@ -96,8 +97,13 @@ ExprPtr Checker::check(ExprPtr e) {
 
 void Checker::checkName(Expr& e) {
     VarDecl* v = lookup(e.text);
+    if (!v && e.text == "glstate") {
+        // Built on first use, behind every declaration of the program's own.
+        declareGlState(module);
+        v = module.glstate.get();
+    }
     if (!v) {
-        diag.error(e.line, "'" + e.text + "' is not declared");
+        reportUndeclared(e.line, "'" + e.text + "' is not declared");
         e.type = Type::error();
         return;
     }
@@ -107,13 +113,50 @@ void Checker::checkName(Expr& e) {
     e.lvalue = !v->isConst;
 }
 
+namespace {
+
+// The variable at the root of a chain of members and constant indices.
+const VarDecl* samplerRoot(const Expr& e) {
+    if (e.kind == ExprKind::Name) return e.var;
+    if (e.kind == ExprKind::Member) return samplerRoot(*e.args[0]);
+    if (e.kind == ExprKind::Index && e.args[1]->kind == ExprKind::IntLiteral) return samplerRoot(*e.args[0]);
+    return nullptr;
+}
+
+}  // namespace
+
+bool Checker::aliasSampler(const VarDecl& v, const Expr& value, int line) {
+    const VarDecl* root = samplerRoot(value);
+    bool uniformRoot = root && (root->isUniform || root->alias) && !(root->isGlobal && root->written && !root->alias);
+    if (!(value.type == v.type) || !uniformRoot) {
+        diag.error(line, "sampler '" + v.name + "' can only name a sampler parameter or uniform (a member or "
+                         "constant element of one), not a computed value");
+        return false;
+    }
+    if (v.isGlobal && !root->isGlobal && !root->isUniform) {
+        diag.error(line, "global sampler '" + v.name + "' can only name a uniform");
+        return false;
+    }
+    v.alias = &value;
+    v.aliasedIn = current;
+    return true;
+}
+
+// The profile documentation gives bitwise operators to the gp4 profiles,
+// which have integers: refused where an entry reaches them.
+void Checker::refuseBitwise(int line) {
+    static const char* const message = "bitwise operators are only available in the gp4 and newer profiles";
+    if (!current) return diag.error(line, message);
+    markUnavailable(line, message);
+}
+
 void Checker::checkUnary(Expr& e) {
     Expr& a = *e.args[0];
     e.type = Type::error();
     if (a.type.isError()) return;
     const char* op = spelling(e.op);
     if (e.op == Op::BitNot) {
-        diag.error(e.line, "bitwise operators are not supported");
+        refuseBitwise(e.line);
         return;
     }
     if (!a.type.isNumeric()) {
@@ -163,7 +206,7 @@ void Checker::checkBinary(Expr& e) {
         return;
     }
     if (isBitwise(e.op)) {
-        diag.error(e.line, "bitwise operators are not supported");
+        refuseBitwise(e.line);
         return;
     }
     Type common;
@@ -220,10 +263,17 @@ void Checker::checkAssign(Expr& e) {
     }
     const char* op = spelling(e.op);
     if (isBitwise(e.op)) {
-        diag.error(e.line, "bitwise operators are not supported");
+        refuseBitwise(e.line);
         return;
     }
     Type target = left.type;
+    if (e.op == Op::Assign && target.isSampler() && left.kind == ExprKind::Name && left.var->isGlobal &&
+        !left.var->alias) {
+        // A global sampler set once (by the entry, for helpers to use) names
+        // that sampler everywhere.
+        if (aliasSampler(*left.var, *e.args[1], e.line)) e.type = target;
+        return;
+    }
     if (target.element().isSampler() || (target.element().isStruct() && target.element().structInfo->hasSampler())) {
         diag.error(e.line, "a sampler cannot be assigned; pick the sampler where it is used");
         return;
@@ -403,6 +453,7 @@ void Checker::checkConstruct(Expr& e) {
     const Type& target = e.targetType;
     e.type = Type::error();
     if (anyError(e)) return;
+    if (target.isStruct() && !target.isArray()) return checkStructConstruct(e);
     if (!target.isNumeric()) {
         diag.error(e.line, "'" + typeName(target) + "' cannot be constructed this way; use an initializer list");
         return;
@@ -417,7 +468,7 @@ void Checker::checkConstruct(Expr& e) {
             diag.error(a->line, "cannot build " + typeName(target) + " from " + typeName(a->type));
             return;
         }
-        if (a->type.isMatrix() && e.args.size() > 1) {
+        if (a->type.isMatrix() && a->type.components() > 1 && e.args.size() > 1) {
             diag.error(a->line, "a matrix can only be converted alone");
             return;
         }
@@ -439,6 +490,28 @@ void Checker::checkConstruct(Expr& e) {
         e.type = target;
         e.args.push_back(std::move(arg));
         return;
+    }
+    e.type = target;
+}
+
+// A struct built by its name, one value a member, in order: what the Cg
+// language reference allows besides the initializer list.
+void Checker::checkStructConstruct(Expr& e) {
+    const Type& target = e.targetType;
+    const std::vector<StructMember>& members = target.structInfo->members;
+    if (target.structInfo->hasSampler()) {
+        diag.error(e.line, "'" + typeName(target) + "' holds a sampler and cannot be built in an expression");
+        return;
+    }
+    if (e.args.size() != members.size()) {
+        diag.error(e.line, "'" + typeName(target) + "' has " + std::to_string(members.size()) + " members, " +
+                               std::to_string(e.args.size()) + " values given");
+        return;
+    }
+    for (size_t i = 0; i < members.size(); ++i) {
+        std::string context = "as member '" + members[i].name + "'";
+        e.args[i] = convertOrReport(std::move(e.args[i]), members[i].type, context.c_str());
+        if (e.args[i]->type.isError()) return;
     }
     e.type = target;
 }
@@ -469,6 +542,47 @@ void Checker::flattenInitList(ExprPtr e, std::vector<ExprPtr>& out, int& count) 
     out.push_back(std::move(e));
 }
 
+// An array of vectors given all its values in one list, as C allows:
+// each run of an element's worth of values builds one element.
+ExprPtr Checker::elidedBraces(ExprPtr list, const Type& to) {
+    int line = list->line;
+    auto build = std::make_unique<Expr>(ExprKind::Construct, line);
+    build->targetType = to;
+    build->depth = list->depth;
+    build->type = Type::error();
+    std::vector<ExprPtr> values;
+    int count = 0;
+    for (ExprPtr& a : list->args) flattenInitList(std::move(a), values, count);
+    for (const ExprPtr& v : values)
+        if (v->type.isError()) return build;
+    const Type element = to.element();
+    const int per = element.components();
+    if (count != per * to.arraySize) {
+        diag.error(line, typeName(to) + " needs " + std::to_string(to.arraySize) + " values (or " +
+                             std::to_string(per * to.arraySize) + " components), " + std::to_string(count) + " given");
+        return build;
+    }
+    size_t next = 0;
+    for (int i = 0; i < to.arraySize; ++i) {
+        auto part = std::make_unique<Expr>(ExprKind::Construct, line);
+        part->targetType = element;
+        part->type = element;
+        int have = 0;
+        while (have < per) {
+            have += values[next]->type.components();
+            part->args.push_back(std::move(values[next++]));
+        }
+        if (have != per) {
+            diag.error(line, "a value of " + typeName(to) + "'s list straddles two elements");
+            return build;
+        }
+        if (element.isScalar()) build->args.push_back(convertTo(std::move(part->args[0]), element));
+        else build->args.push_back(std::move(part));
+    }
+    build->type = to;
+    return build;
+}
+
 ExprPtr Checker::checkInitializer(ExprPtr e, const Type& to) {
     if (e->kind != ExprKind::InitList) return checkAs(std::move(e), to, "in the initialization");
     int line = e->line;
@@ -477,6 +591,9 @@ ExprPtr Checker::checkInitializer(ExprPtr e, const Type& to) {
     build->depth = e->depth;
     if (to.isArray() || to.isStruct()) {
         size_t expected = to.isArray() ? static_cast<size_t>(to.arraySize) : to.structInfo->members.size();
+        const Type element = to.element();
+        if (e->args.size() != expected && to.isArray() && element.isNumeric() && !element.isMatrix())
+            return elidedBraces(std::move(e), to);
         if (e->args.size() != expected) {
             diag.error(line, typeName(to) + " needs " + std::to_string(expected) + " values, " +
                                  std::to_string(e->args.size()) + " given");

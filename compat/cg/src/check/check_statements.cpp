@@ -22,8 +22,19 @@ VarDecl* Checker::lookup(const std::string& name) const {
 }
 
 void Checker::checkDeclaration(VarDecl& v, bool global) {
-    if (v.type.element().isSampler() && !global) {
-        diag.error(v.line, "sampler '" + v.name + "' must be a global or a parameter");
+    if (v.type.innerArraySize && ((global && v.isUniform) || v.init)) {
+        diag.error(v.line, "array of arrays '" + v.name + "' can only be a local or static variable without an "
+                           "initial value: GLSL 1.20 holds it as one flat array");
+        declare(v);
+        return;
+    }
+    if (v.type.isSampler() && !global && v.init) {
+        // A local sampler names the sampler it starts with.
+        v.init = check(std::move(v.init));
+        if (!v.init->type.isError()) aliasSampler(v, *v.init, v.line);
+        v.isConst = true;
+    } else if (v.type.element().isSampler() && !global) {
+        diag.error(v.line, "sampler '" + v.name + "' must be a global or a parameter, or name one in its initial value");
     } else if (v.type.isStruct() && v.type.structInfo->hasSampler() && !(global && v.isUniform)) {
         diag.error(v.line, "'" + v.name + "' holds a sampler and must be a uniform");
     } else if (v.init) {

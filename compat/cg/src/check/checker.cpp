@@ -17,10 +17,34 @@ bool sameSignature(const FunctionDecl& a, const FunctionDecl& b) {
     return true;
 }
 
+namespace {
+
+bool anyMemberSemantic(const StructInfo& s) {
+    for (const StructMember& m : s.members)
+        if (!m.semantic.empty() || (m.type.structInfo && anyMemberSemantic(*m.type.structInfo))) return true;
+    return false;
+}
+
+// Samplers are always uniform in Cg: a sampler parameter is uniform without
+// the word, and so is a struct parameter that carries samplers and binds
+// none of its members to a semantic (a host's bundle of a texture and its
+// sizes), whose members would otherwise read as nothing.
+bool implicitlyUniform(const VarDecl& p) {
+    if (p.isUniform || p.isOut) return false;
+    const Type& t = p.type.element();
+    if (t.isSampler()) return true;
+    return t.isStruct() && t.structInfo->hasSampler() && !anyMemberSemantic(*t.structInfo);
+}
+
+}  // namespace
+
 void Checker::checkFunction(FunctionDecl& f) {
     current = &f;
     pushScope();
-    for (VarDeclPtr& p : f.params) declare(*p);
+    for (VarDeclPtr& p : f.params) {
+        if (implicitlyUniform(*p)) p->isUniform = true;
+        declare(*p);
+    }
     // The body's outer block shares the parameters' scope, as in C.
     for (StmtPtr& s : f.body->body) checkStatement(*s);
     popScope();
@@ -78,6 +102,13 @@ void Checker::run() {
         if (f->body) checkFunction(*f);
     resolveFunctions();
     popScope();
+    // A program with errors stops before its entry is traced: the undeclared
+    // names it holds back for that are errors too, so that none goes unsaid.
+    if (diag.hasErrors())
+        for (FunctionDeclPtr& f : module.functions) {
+            for (const auto& [line, message] : f->undeclared) diag.error(line, message);
+            f->undeclared.clear();
+        }
 }
 
 void checkModule(Module& module, Diagnostics& diagnostics) { Checker(module, diagnostics).run(); }

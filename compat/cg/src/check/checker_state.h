@@ -25,6 +25,7 @@ public:
     ExprPtr checkAs(ExprPtr e, const Type& to, const char* context);
     // Types an initializer (list or expression) for a variable of type `to`.
     ExprPtr checkInitializer(ExprPtr e, const Type& to);
+    ExprPtr elidedBraces(ExprPtr list, const Type& to);
     ExprPtr convertOrReport(ExprPtr e, const Type& to, const char* context);
     ExprPtr toCondition(ExprPtr e, const char* context);
     // Warns when converting e to `to` drops components.
@@ -32,7 +33,16 @@ public:
     // Notes that the variable under target (through members and indices) is changed.
     void markWritten(Expr& target);
 
+    // An undeclared name or function: an error outside functions; inside
+    // one, kept on it for the entry analysis to report if reached.
+    void reportUndeclared(int line, const std::string& message);
+    // Something the profiles lack: kept on the function, refused where an entry reaches it.
+    void markUnavailable(int line, const std::string& message);
+    void refuseBitwise(int line);
     void checkName(Expr& e);
+    // Makes sampler v name `value` (a sampler uniform, a member or constant
+    // element of one); false, reported, for anything else.
+    bool aliasSampler(const VarDecl& v, const Expr& value, int line);
     void checkUnary(Expr& e);
     void checkBinary(Expr& e);
     void checkAssign(Expr& e);
@@ -40,6 +50,7 @@ public:
     void checkMember(Expr& e);
     void checkIndex(Expr& e);
     void checkConstruct(Expr& e);
+    void checkStructConstruct(Expr& e);
     void checkCast(Expr& e);
     void checkCall(Expr& e);
     void checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "check/entry_point.h"
@@ -37,6 +38,25 @@ bool constantValue(const Expr& e, std::vector<float>& out) {
                 if (to.base == BaseType::Bool) v = v != 0.0f ? 1.0f : 0.0f;
                 out.push_back(v);
             }
+        return true;
+    }
+    case ExprKind::Name:
+        // Another global's initial value: a uniform's default may be worked
+        // out from the defaults before it.
+        return e.var && e.var->isGlobal && e.var->init && !e.var->type.isArray() && constantValue(*e.var->init, out);
+    case ExprKind::Binary: {
+        if (e.op != Op::Add && e.op != Op::Subtract && e.op != Op::Multiply && e.op != Op::Divide) return false;
+        if (e.args[0]->type.isMatrix() || e.args[1]->type.isMatrix()) return false;
+        std::vector<float> a, b;
+        if (!constantValue(*e.args[0], a) || !constantValue(*e.args[1], b)) return false;
+        size_t n = std::max(a.size(), b.size());
+        if ((a.size() != n && a.size() != 1) || (b.size() != n && b.size() != 1)) return false;
+        for (size_t i = 0; i < n; ++i) {
+            float x = a[a.size() == 1 ? 0 : i], y = b[b.size() == 1 ? 0 : i];
+            float v = e.op == Op::Add ? x + y : e.op == Op::Subtract ? x - y : e.op == Op::Multiply ? x * y : x / y;
+            if (e.type.base == BaseType::Int) v = std::trunc(v);
+            out.push_back(v);
+        }
         return true;
     }
     default: return false;

@@ -35,6 +35,8 @@ public:
         out.entry = entry;
         reach(entry);
         for (const FunctionDecl* f : out.reachable) stageChecks(*f);
+        warnUnreached();
+        checkGlobalSamplers(*entry);
         for (const VarDeclPtr& g : module.globals)
             if (g->isUniform) uniform(*g, g->name, glslIdentifier(NameKind::Uniform, g->name, stage), g->type, g.get());
         for (const VarDeclPtr& p : entry->params) parameter(*p);
@@ -75,9 +77,36 @@ private:
         visit(entry, entry->line);
     }
 
+    // A global sampler set from a parameter names that parameter's uniform,
+    // which only the entry's parameters have (where the setting is reached).
+    void checkGlobalSamplers(const FunctionDecl& entry) {
+        for (const VarDeclPtr& g : module.globals) {
+            if (!g->alias || std::find(out.reachable.begin(), out.reachable.end(), g->aliasedIn) == out.reachable.end())
+                continue;
+            const Expr* at = g->alias;
+            while (at->kind == ExprKind::Member || at->kind == ExprKind::Index) at = at->args[0].get();
+            const VarDecl* root = at->kind == ExprKind::Name ? at->var : nullptr;
+            if (!root || !root->isParam) continue;
+            bool ofEntry = false;
+            for (const VarDeclPtr& p : entry.params) ofEntry = ofEntry || p.get() == root;
+            if (!ofEntry)
+                diag.error(g->alias->line, "global sampler '" + g->name + "' names parameter '" + root->name +
+                                               "', which is not a parameter of the entry function");
+        }
+    }
+
+    void warnUnreached() {
+        std::set<const FunctionDecl*> reached(out.reachable.begin(), out.reachable.end());
+        for (const FunctionDeclPtr& f : module.functions)
+            if (!reached.count(f.get()))
+                for (const auto& [line, message] : f->undeclared)
+                    diag.warning(line, message + "; ignored, as '" + f->name + "' is not called from the entry function");
+    }
+
     void stageChecks(const FunctionDecl& f) {
+        for (const auto& [line, message] : f.undeclared) diag.error(line, message);
         if (f.unavailableLine)
-            diag.error(f.unavailableLine, "'" + f.unavailableName + "' is not available in the arbvp1 and arbfp1 profiles");
+            diag.error(f.unavailableLine, f.unavailableMessage);
         if (stage == Stage::Fragment) return;
         if (f.discardLine) diag.error(f.discardLine, "'discard' and 'clip' are only available in fragment programs");
         if (f.textureLine && !rules.vertexTextureFetch)
@@ -138,6 +167,11 @@ private:
                         m.semantic, output, m.line ? m.line : line, into, true);
             return;
         }
+        if (type.element().isSampler()) {
+            diag.error(line, what + " is a sampler in a struct whose other members bind to semantics: samplers are "
+                             "uniform, so make the parameter uniform or bind none of its members");
+            return;
+        }
         if (member && semantic.empty()) {
             // A member without a semantic is bound to nothing: an input reads
             // as zero, an output goes nowhere.
@@ -190,6 +224,20 @@ private:
             varying("the return value of '" + f.name + "'", "", f.returnType, f.returnSemantic, true, f.line, out.results);
         if (stage == Stage::Vertex && !diag.hasErrors() && !outputsBound.count("gl_Position"))
             diag.error(f.line, "vertex program '" + f.name + "' does not write POSITION");
+        if (stage == Stage::Fragment) useDrawBuffers();
+    }
+
+    // With several draw buffers written, the first color is buffer 0 too.
+    void useDrawBuffers() {
+        std::vector<std::vector<VaryingLeaf>*> outputs{&out.results};
+        for (EntryParam& p : out.params) outputs.push_back(&p.outputs);
+        bool several = false;
+        for (auto* list : outputs)
+            for (const VaryingLeaf& leaf : *list) several = several || leaf.glsl.compare(0, 11, "gl_FragData") == 0;
+        if (!several) return;
+        for (auto* list : outputs)
+            for (VaryingLeaf& leaf : *list)
+                if (leaf.glsl == "gl_FragColor") leaf.glsl = "gl_FragData[0]";
     }
 };
 

@@ -32,7 +32,11 @@ std::string GlslWriter::expression(const Expr& e) {
     case ExprKind::IntLiteral:
     case ExprKind::FloatLiteral:
     case ExprKind::BoolLiteral: return literal(e);
-    case ExprKind::Name: return variableName(*e.var);
+    case ExprKind::Name:
+        if (e.var->alias) return samplerAlias(*e.var);
+        if (uniformParams && e.var->isParam && e.var->isUniform)
+            return glslIdentifier(NameKind::Uniform, e.var->name, stage);
+        return variableName(*e.var);
     case ExprKind::Unary: {
         std::string a = expression(*e.args[0]);
         if (e.op == Op::Not && !e.type.isScalar()) return "not(" + a + ")";
@@ -60,9 +64,18 @@ std::string GlslWriter::expression(const Expr& e) {
             return floatText(static_cast<double>(inner.intValue));
         return convert(expression(inner), inner.type, e.type);
     }
-    case ExprKind::Member: return member(e);
+    case ExprKind::Member:
+        if (isGlStateAccess(e)) return glState(e);
+        return member(e);
     case ExprKind::Index: {
+        if (isGlStateAccess(e)) return glState(e);
         const Type& base = e.args[0]->type;
+        if (base.rowView) {
+            // a[i][j] of an array of arrays, held flat: a[i * inner + j].
+            const Expr& outer = *e.args[0];
+            return expression(*outer.args[0]) + "[(" + expression(*outer.args[1]) + ") * " +
+                   std::to_string(base.arraySize) + " + (" + expression(*e.args[1]) + ")]";
+        }
         // Row i of a one-row matrix is all of it; a 1x1 matrix is its element.
         if (base.isThinMatrix() && (base.rows == 1 || base.cols * base.rows == 1)) return expression(*e.args[0]);
         return expression(*e.args[0]) + "[" + expression(*e.args[1]) + "]";
@@ -157,8 +170,18 @@ std::string GlslWriter::select(const Expr& e) {
     return name + "(" + expression(*e.args[0]) + ", " + expression(*e.args[1]) + ", " + expression(*e.args[2]) + ")";
 }
 
+std::string GlslWriter::samplerAlias(const VarDecl& v) {
+    bool outer = uniformParams;
+    uniformParams = outer || v.isGlobal;
+    std::string s = expression(*v.alias);
+    uniformParams = outer;
+    return s;
+}
+
 std::string GlslWriter::assign(const Expr& e) {
     const Expr& target = *e.args[0];
+    // The one assignment of a global sampler only says what it names.
+    if (target.kind == ExprKind::Name && target.var->alias == e.args[1].get()) return "";
     std::string left = expression(target), right = expression(*e.args[1]);
     if (e.op == Op::MultiplyAssign && target.type.isMatrix() && !target.type.isThinMatrix()) return "(" + left + " = matrixCompMult(" + left + ", " + right + "))";
     if (e.op == Op::ModuloAssign) {
@@ -287,6 +310,7 @@ std::string GlslWriter::builtin(const Expr& e) {
                       "    float specular = nDotL < 0.0 || nDotH < 0.0 ? 0.0 : pow(nDotH, m);\n"
                       "    return vec4(1.0, max(nDotL, 0.0), specular, 1.0);\n}\n");
     if (name == "determinant") return x.rows == 1 ? args[0] : determinant(x, args[0]);
+    if (name == "inverse") return x.rows == 1 ? "(1.0 / " + args[0] + ")" : inverse(x, args[0]);
     if (name == "transpose" && x.isThinMatrix()) return args[0];  // the same components in the same order
     return joined(b.glsl);
 }

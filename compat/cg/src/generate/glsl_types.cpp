@@ -27,7 +27,7 @@ std::string GlslWriter::type(const Type& t) const {
 
 std::string GlslWriter::declaration(const Type& t, const std::string& name) const {
     std::string d = type(t) + " " + name;
-    if (t.isArray()) d += "[" + std::to_string(t.arraySize) + "]";
+    if (t.isArray()) d += "[" + std::to_string(t.arraySize * (t.innerArraySize ? t.innerArraySize : 1)) + "]";
     return d;
 }
 

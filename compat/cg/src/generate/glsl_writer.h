@@ -50,11 +50,19 @@ private:
 
     std::string flagFor(const std::string& sampler) const;
     std::string paramFlag(const FunctionDecl& f, const std::string& path) const;
+    // While writing what a global sampler names: the entry's uniform
+    // parameters by their uniform, as any function may read it.
+    bool uniformParams = false;
 
+    std::string samplerAlias(const VarDecl& v);
+    // A read of glstate's state that is a value (not one of its structs).
+    bool isGlStateAccess(const Expr& e) const;
+    std::string glState(const Expr& e);
     std::string componentwiseLogic(Op op, const Type& t, const std::string& left, const std::string& right);
     std::string select(const Expr& e);
     std::string texture(const Expr& e, const std::vector<std::string>& args);
     std::string determinant(const Type& m, const std::string& value);
+    std::string inverse(const Type& m, const std::string& value);
     std::string binary(const Expr& e);
     std::string assign(const Expr& e);
     std::string call(const Expr& e);

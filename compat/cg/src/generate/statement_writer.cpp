@@ -9,7 +9,8 @@ std::string GlslWriter::declarators(const std::vector<VarDeclPtr>& decls) {
         const VarDecl& v = *decls[i];
         if (i) s += ", ";
         s += variableName(v);
-        if (v.type.isArray()) s += "[" + std::to_string(v.type.arraySize) + "]";
+        if (v.type.isArray())
+            s += "[" + std::to_string(v.type.arraySize * (v.type.innerArraySize ? v.type.innerArraySize : 1)) + "]";
         if (v.init) s += " = " + expression(*v.init);
     }
     return s;
@@ -23,10 +24,15 @@ void GlslWriter::statement(const Stmt& s, int indent, std::string& out) {
         for (const StmtPtr& child : s.body) statement(*child, indent + 1, out);
         out += pad + "}\n";
         break;
-    case StmtKind::Expr: out += pad + expression(*s.expr) + ";\n"; break;
+    case StmtKind::Expr: {
+        std::string e = expression(*s.expr);
+        if (!e.empty()) out += pad + e + ";\n";
+        break;
+    }
     case StmtKind::Decl:
         // Declarators of one statement share a type only up to arrays.
         for (const VarDeclPtr& v : s.decls) {
+            if (v->alias) continue;  // a local sampler: its reads name the sampler
             out += pad + declaration(v->type, variableName(*v));
             if (v->init) out += " = " + expression(*v->init);
             out += ";\n";

@@ -79,6 +79,11 @@ struct VarDecl {
     bool isIn = true;   // parameters
     bool isOut = false;
     mutable bool written = false;  // set by the checker: assigned or passed as out somewhere
+    // Samplers: the sampler this variable names (its initial value, or the
+    // one value the program assigns it), written wherever it is read.
+    mutable const Expr* alias = nullptr;
+    mutable const FunctionDecl* aliasedIn = nullptr;  // globals: the function that sets it
+    bool isGlState = false;  // the built-in `glstate`
 };
 using VarDeclPtr = std::unique_ptr<VarDecl>;
 
@@ -114,7 +119,11 @@ struct FunctionDecl {
     std::vector<const FunctionDecl*> calls;
     int discardLine = 0, textureLine = 0, derivativeLine = 0;
     int unavailableLine = 0;       // a call GLSL 1.20 cannot express, reported if reached
-    std::string unavailableName;
+    std::string unavailableMessage;  // why, with the profiles that have it
+    // The names used but never declared: an error where an entry
+    // reaches the function, a warning elsewhere, as shaders written for a
+    // family of hosts keep helpers whose globals only some of them declare.
+    std::vector<std::pair<int, std::string>> undeclared;  // line, message
     int overloadIndex = 0;
 };
 using FunctionDeclPtr = std::unique_ptr<FunctionDecl>;
@@ -123,6 +132,9 @@ struct Module {
     std::vector<std::unique_ptr<StructInfo>> structs;
     std::vector<VarDeclPtr> globals;
     std::vector<FunctionDeclPtr> functions;
+    // The built-in `glstate` and its types: never declared in the GLSL.
+    VarDeclPtr glstate;
+    std::vector<std::unique_ptr<StructInfo>> stateStructs;
 };
 
 }  // namespace cgc

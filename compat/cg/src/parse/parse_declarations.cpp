@@ -5,6 +5,8 @@ namespace cgc {
 
 void Parser::parseStruct() {
     int line = advance().line;  // "struct"
+    if (peek().kind == TokenKind::Identifier && (structNames.count(peek().text) || typedefs.count(peek().text)))
+        fail("type '" + peek().text + "' is already defined");
     std::string name = expectIdentifier("a struct name");
     if (structNames.count(name) || typedefs.count(name)) fail("type '" + name + "' is already defined");
     auto info = std::make_unique<StructInfo>();
@@ -22,6 +24,7 @@ void Parser::parseStruct() {
             m.line = peek().line;
             m.name = declaratorName("a member name");
             m.type = parseArraySuffix(memberType);
+            if (m.type.innerArraySize) fail("arrays of arrays are only supported for variables, not struct members");
             m.semantic = parseSemantic();
             for (const StructMember& other : info->members)
                 if (other.name == m.name) failAt(peek(), "member '" + m.name + "' is declared twice");
@@ -41,6 +44,7 @@ void Parser::parseTypedef() {
     Type type = parseType();
     std::string name = expectIdentifier("a type name");
     type = parseArraySuffix(type);
+    if (type.innerArraySize) fail("arrays of arrays are only supported for variables, not typedefs");
     if (structNames.count(name) || typedefs.count(name)) fail("type '" + name + "' is already defined");
     typedefs[name] = type;
     expectPunct(";", "after the typedef");
@@ -68,12 +72,15 @@ void Parser::topLevel() {
         if (acceptIdent("static")) isStatic = true;
         else if (acceptIdent("const")) isConst = true;
         else if (acceptIdent("uniform")) isUniform = true;
-        else if (acceptIdent("extern") || acceptIdent("inline") || acceptIdent("volatile")) continue;
+        else if (acceptIdent("extern") || acceptIdent("inline") || acceptIdent("volatile") || acceptIdent("packed")) continue;
+        else if (peek().isIdent("row_major") || peek().isIdent("column_major"))
+            fail("'" + peek().text + "' is not supported: matrices keep the Cg layout, and the API sets them row by "
+                 "row (fr) or column by column (fc)");
         else if (peek().isIdent("in") || peek().isIdent("out") || peek().isIdent("inout"))
             fail("'" + peek().text + "' belongs on entry function parameters, not on globals");
         else break;
     }
-    if (!atTypeName()) fail("expected a declaration, found '" + peek().text + "'");
+    if (!atTypeName() && !typeOfOtherProfiles(peek().text)) fail("expected a declaration, found '" + peek().text + "'");
     Type type = parseType();
     int line = peek().line;
     std::string name = expectIdentifier("a name");
@@ -87,7 +94,8 @@ void Parser::topLevel() {
         auto var = std::make_unique<VarDecl>();
         var->name = name;
         var->line = line;
-        var->type = parseArraySuffix(type);
+        bool unsized = false;
+        var->type = parseArraySuffix(type, &unsized);
         var->semantic = parseSemantic();
         skipAnnotation();
         var->isGlobal = true;
@@ -96,6 +104,7 @@ void Parser::topLevel() {
         // Globals that are neither static nor const are the program's parameters.
         var->isUniform = isUniform || (!isStatic && !isConst);
         if (acceptPunct("=")) var->init = parseInitializer();
+        sizeFromInitializer(*var, unsized);
         noteConstant(*var);
         module.globals.push_back(std::move(var));
         if (!acceptPunct(",")) break;
@@ -137,6 +146,7 @@ VarDeclPtr Parser::parseParameter() {
     p->name = declaratorName("a parameter name");
     constantInts.erase(p->name);  // a parameter hides a constant of its name
     p->type = parseArraySuffix(type);
+    if (p->type.innerArraySize) fail("arrays of arrays are only supported for variables, not parameters");
     p->semantic = parseSemantic();
     skipAnnotation();
     if (peek().isPunct("=")) fail("default values of parameters are not supported");

@@ -4,8 +4,9 @@
 namespace cgc {
 
 bool Parser::atDeclaration() const {
-    if (peek().isIdent("const") || peek().isIdent("static")) return true;
+    if (peek().isIdent("const") || peek().isIdent("static") || peek().isIdent("packed")) return true;
     // "float4(...)" at the start of a statement is an expression.
+    if (typeOfOtherProfiles(peek().text) && peek(1).kind == TokenKind::Identifier) return true;
     return atTypeName() && !peek(1).isPunct("(");
 }
 
@@ -14,7 +15,7 @@ StmtPtr Parser::parseDeclaration(bool allowQualifiers) {
     bool isConst = false;
     while (allowQualifiers) {
         if (acceptIdent("const")) isConst = true;
-        else if (acceptIdent("static")) continue;
+        else if (acceptIdent("static") || acceptIdent("packed")) continue;
         else break;
     }
     if (peek().isIdent("struct")) fail("define structs outside functions");
@@ -24,11 +25,13 @@ StmtPtr Parser::parseDeclaration(bool allowQualifiers) {
         var->line = peek().line;
         var->name = declaratorName("a variable name");
         if (type.base == BaseType::Void) failAt(peek(), "variable '" + var->name + "' cannot be void");
-        var->type = parseArraySuffix(type);
+        bool unsized = false;
+        var->type = parseArraySuffix(type, &unsized);
         var->isConst = isConst;
         if (peek().isPunct(":")) fail("semantics belong on entry parameters and struct members");
         if (acceptPunct("=")) var->init = parseInitializer();
         else if (isConst) failAt(peek(), "const variable '" + var->name + "' needs a value");
+        sizeFromInitializer(*var, unsized);
         noteConstant(*var);
         stmt->decls.push_back(std::move(var));
     } while (acceptPunct(","));
@@ -118,6 +121,7 @@ StmtPtr Parser::parseStatement() {
         return std::make_unique<Stmt>(StmtKind::Continue, line);
     }
     if (t.isIdent("switch") || t.isIdent("goto")) fail("'" + t.text + "' is not supported");
+    if (t.isIdent("asm")) fail("'asm' is not supported: there is no assembly below the generated GLSL");
     if (atDeclaration()) {
         StmtPtr s = parseDeclaration(true);
         expectPunct(";", "after the declaration");

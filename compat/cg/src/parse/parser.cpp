@@ -1,4 +1,5 @@
 #include <cctype>
+#include <set>
 #include <unordered_set>
 
 #include "parse/parser_state.h"
@@ -94,6 +95,24 @@ std::string Parser::declaratorName(const char* what) {
     return advance().text;
 }
 
+// Type names of the Cg language reference that our profiles do not have.
+const char* Parser::typeOfOtherProfiles(const std::string& name) {
+    static const std::set<std::string> gp4 = {
+        "sampler1DARRAY", "sampler2DARRAY", "samplerBUF", "samplerRBUF", "isampler1D", "isampler2D", "isampler3D",
+        "isamplerCUBE", "isamplerRECT", "usampler1D", "usampler2D", "usampler3D", "usamplerCUBE", "usamplerRECT",
+        "isampler1DARRAY", "isampler2DARRAY", "usampler1DARRAY", "usampler2DARRAY", "isamplerBUF", "usamplerBUF"};
+    static const std::set<std::string> gp5 = {"sampler2DMS", "sampler2DMSARRAY", "samplerCUBEARRAY"};
+    if (gp4.count(name)) return "is only available in the gp4 and newer profiles";
+    if (gp5.count(name)) return "is only available in the gp5 and newer profiles";
+    if (name == "sampler")
+        return "(a sampler of any kind) is not supported: GLSL needs the kind, so declare it as sampler1D, "
+               "sampler2D, sampler3D, samplerCUBE or samplerRECT";
+    if (name == "unsigned") return "(unsigned integers) is only available in the gp4 and newer profiles";
+    if (name == "string") return "is for effect annotations, which belong to the effect files this runtime leaves out";
+    if (name == "interface") return "is not supported: interfaces need run-time binding of implementations";
+    return nullptr;
+}
+
 bool Parser::atTypeName(size_t ahead) const {
     const Token& t = peek(ahead);
     if (t.kind != TokenKind::Identifier) return false;
@@ -126,23 +145,48 @@ Type Parser::parseType() {
             advance();
             return td->second;
         }
+        if (const char* why = typeOfOtherProfiles(t.text)) failAt(t, "type '" + t.text + "' " + why);
     }
     fail("expected a type, found " + describe(t));
 }
 
-Type Parser::parseArraySuffix(Type base) {
+Type Parser::parseArraySuffix(Type base, bool* unsized) {
     if (!acceptPunct("[")) return base;
     int line = peek().line;
+    if (unsized && acceptPunct("]")) {
+        // Sized by its initializer list, as in C.
+        if (peek().isPunct("[") || base.isArray()) fail("arrays of arrays are not supported");
+        *unsized = true;
+        return base;
+    }
     ExprPtr size = parseTernary();
     long long value = 0;
     if (!constantInteger(*size, value) || value <= 0 || value > 4096)
         diag.fatal(line, "array size must be a constant whole number from 1 to 4096");
     expectPunct("]", "after the array size");
-    if (peek().isPunct("[")) fail("arrays of arrays are not supported");
     if (base.isArray()) fail("arrays of arrays are not supported");
     if (base.base == BaseType::Void) fail("an array of void is not allowed");
     base.arraySize = static_cast<int>(value);
+    if (acceptPunct("[")) {
+        // An array of arrays, held flat: [outer][inner].
+        int innerLine = peek().line;
+        ExprPtr inner = parseTernary();
+        long long innerValue = 0;
+        if (!constantInteger(*inner, innerValue) || innerValue <= 0 || value * innerValue > 4096)
+            diag.fatal(innerLine, "array size must be a constant whole number, at most 4096 elements in all");
+        expectPunct("]", "after the array size");
+        if (peek().isPunct("[")) fail("arrays of more than two dimensions are not supported");
+        base.innerArraySize = static_cast<int>(innerValue);
+    }
     return base;
+}
+
+void Parser::sizeFromInitializer(VarDecl& var, bool unsized) {
+    if (!unsized) return;
+    if (!var.init || var.init->kind != ExprKind::InitList)
+        fail("array '" + var.name + "' has no size, so it needs an initializer list");
+    if (var.init->args.size() > 4096) fail("array size must be a constant whole number from 1 to 4096");
+    var.type.arraySize = static_cast<int>(var.init->args.size());
 }
 
 bool Parser::constantInteger(const Expr& e, long long& value) const {

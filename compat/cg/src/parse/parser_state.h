@@ -42,7 +42,11 @@ public:
     // Types.
     bool atTypeName(size_t ahead = 0) const;
     Type parseType();
-    Type parseArraySuffix(Type base);
+    static const char* typeOfOtherProfiles(const std::string& name);
+    // unsized: where `[]` may take its size from an initializer list, set
+    // when it does (the caller then calls sizeFromInitializer).
+    Type parseArraySuffix(Type base, bool* unsized = nullptr);
+    void sizeFromInitializer(VarDecl& var, bool unsized);
     // Folds integer literals, constant ints and operators on them.
     bool constantInteger(const Expr& e, long long& value) const;
     // Records v when it is a constant int usable in array sizes.
