@@ -30,7 +30,8 @@ struct ScreenWindow {
 // The parts of the contract that not every backend's machine can show.
 // Backend::cannot names the reason, printed with the skip.
 enum class Need {
-    // The window system resizes a window from outside while nothing is pumped.
+    // The window system resizes a window from outside while its program pumps
+    // nothing, and the program can see the new size at once.
     ResizeFromOutside,
     // A process can run without any display, as on a Linux console.
     NoDisplay,

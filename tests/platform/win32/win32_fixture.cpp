@@ -81,7 +81,9 @@ namespace Backend {
 std::string cannot(Need need) {
     switch (need) {
     case Need::ResizeFromOutside:
-        return "";
+        return "a Win32 window takes a new size from outside only through its own thread's "
+               "messages (under Wine, when the X11 driver takes the X server's notice), so "
+               "nothing resizes it while the program pumps nothing";
     case Need::NoDisplay:
         return "a Windows program always has a desktop to show a box on: there is no "
                "run without a display";
