@@ -19,25 +19,31 @@ ScreenWindow shown(const Zephra::Window& window, int width, int height) {
     return seen;
 }
 
+// The window's client area measures width x height, both as the window says
+// and as the screen shows it, titled and at (x, y) on the screen.
+void expectShownAt(const Zephra::Window& window, int width, int height, int x, int y) {
+    EXPECT_EQ(window.getWidth(), width);
+    EXPECT_EQ(window.getHeight(), height);
+    const ScreenWindow screen = shown(window, width, height);
+    ASSERT_TRUE(screen.exists);
+    EXPECT_TRUE(screen.viewable);
+    EXPECT_EQ(screen.width, width);
+    EXPECT_EQ(screen.height, height);
+    EXPECT_EQ(screen.title, "Zephra Window");
+    EXPECT_EQ(screen.x, x);
+    EXPECT_EQ(screen.y, y);
+}
+
 }  // namespace
 
 TEST(Window, FramedClientAreaHasTheRequestedSizeAndItsFrameIsAtFiveFive) {
     Zephra::Window window(800, 600, true);
-    EXPECT_EQ(window.getWidth(), 800);
-    EXPECT_EQ(window.getHeight(), 600);
-    const ScreenWindow screen = shown(window, 800, 600);
-    ASSERT_TRUE(screen.exists);
-    EXPECT_TRUE(screen.viewable);
-    EXPECT_EQ(screen.width, 800);
-    EXPECT_EQ(screen.height, 600);
-    EXPECT_EQ(screen.title, "Zephra Window");
-    // No window manager runs on the test's screen, so nothing moves it.
     int left = 0, top = 0;
     Backend::frameInset(window, left, top);
     EXPECT_GE(left, 0);
     EXPECT_GE(top, left) << "a caption is at least as tall as the border";
-    EXPECT_EQ(screen.x, 5 + left);
-    EXPECT_EQ(screen.y, 5 + top);
+    // No window manager runs on the test's screen, so nothing moves it.
+    expectShownAt(window, 800, 600, 5 + left, 5 + top);
 }
 
 TEST(Window, SizeIsTheWindowSystemsNowNotAsOfTheLastPump) {
@@ -60,14 +66,7 @@ TEST(Window, FramelessWindowOpensAtTheOriginBesideTheFramedOneAndGoesAway) {
         probeId = Backend::screenId(probe);
         EXPECT_NE(probeId, Backend::screenId(game));
         EXPECT_NE(probe.getNativeHandle(), game.getNativeHandle());
-        EXPECT_EQ(probe.getWidth(), 128);
-        EXPECT_EQ(probe.getHeight(), 128);
-        const ScreenWindow screen = shown(probe, 128, 128);
-        ASSERT_TRUE(screen.exists);
-        EXPECT_TRUE(screen.viewable);
-        EXPECT_EQ(screen.x, 0);
-        EXPECT_EQ(screen.y, 0);
-        EXPECT_EQ(screen.title, "Zephra Window");
+        expectShownAt(probe, 128, 128, 0, 0);
     }
     EXPECT_TRUE(waitUntil(pumping([&] { return !Backend::onScreen(probeId).viewable; })));
     EXPECT_TRUE(Backend::onScreen(Backend::screenId(game)).viewable);
