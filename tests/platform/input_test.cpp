@@ -16,7 +16,7 @@ namespace {
 
 // A framed 800 x 600 window, shown, focused, with the pointer over it and
 // nothing pressed since: what the game's window is while a player plays.
-class InputTest : public ::testing::Test {
+class GameWindowInput : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(waitUntil(pumping([&] {
@@ -73,7 +73,7 @@ TEST(Input, CursorIsInClientPixelsInsideAndOutsideTheWindow) {
     EXPECT_TRUE(cursorAt(frameless, 0, 0));
 }
 
-TEST_F(InputTest, ButtonsAreThePhysicalStateNow) {
+TEST_F(GameWindowInput, ButtonsAreThePhysicalStateNow) {
     EXPECT_FALSE(isMouseButtonDown(MouseButtonEnum::Left));
     EXPECT_FALSE(isMouseButtonDown(MouseButtonEnum::Right));
     ASSERT_TRUE(Backend::pressButton(MouseButtonEnum::Left));
@@ -87,7 +87,7 @@ TEST_F(InputTest, ButtonsAreThePhysicalStateNow) {
     EXPECT_TRUE(waitUntil(pumping([] { return !isMouseButtonDown(MouseButtonEnum::Right); })));
 }
 
-TEST_F(InputTest, EscapeKeyIsSeenWhileHeld) {
+TEST_F(GameWindowInput, EscapeKeyIsSeenWhileHeld) {
     EXPECT_FALSE(isKeyDown(KeyEnum::Escape));
     ASSERT_TRUE(Backend::pressEscape());
     EXPECT_TRUE(waitUntil(pumping([] { return isKeyDown(KeyEnum::Escape); })));
@@ -96,7 +96,7 @@ TEST_F(InputTest, EscapeKeyIsSeenWhileHeld) {
     EXPECT_TRUE(waitUntil(pumping([] { return !isKeyDown(KeyEnum::Escape); })));
 }
 
-TEST_F(InputTest, EscapeTappedBetweenTwoQueriesCountsOnce) {
+TEST_F(GameWindowInput, EscapeTappedBetweenTwoQueriesCountsOnce) {
     EXPECT_FALSE(isKeyDown(KeyEnum::Escape));
     // Press and release both reach the program before the next query.
     ASSERT_TRUE(Backend::tapEscape());
@@ -105,7 +105,7 @@ TEST_F(InputTest, EscapeTappedBetweenTwoQueriesCountsOnce) {
     EXPECT_FALSE(isKeyDown(KeyEnum::Escape)) << "one tap counts once";
 }
 
-TEST_F(InputTest, ClickBetweenTwoQueriesCountsOnceForThatButton) {
+TEST_F(GameWindowInput, ClickBetweenTwoQueriesCountsOnceForThatButton) {
     EXPECT_FALSE(isMouseButtonDown(MouseButtonEnum::Left));
     EXPECT_FALSE(isMouseButtonDown(MouseButtonEnum::Right));
     for (MouseButtonEnum button : {MouseButtonEnum::Left, MouseButtonEnum::Right}) {
