@@ -16,6 +16,7 @@ if [ "${1:-}" = "--tests" ]; then
 fi
 build=${1:-$root/build-windows}
 jobs=${ZEPHRA_JOBS:-2}
+# CI sets ZEPHRA_WERROR=ON: a warning fails the Windows build too.
 
 deps=$("$here/build_deps.sh")
 
@@ -30,7 +31,8 @@ cmake "${fresh[@]}" -S "$root" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64-x86_64.cmake" \
   -DZEPHRA_WINDOWS_DEPS="$deps" \
   -DCMAKE_BUILD_TYPE=Release \
-  -DZEPHRA_BUILD_TESTS=ON -DZEPHRA_BUILD_BENCH=OFF >/dev/null
+  -DZEPHRA_BUILD_TESTS=ON -DZEPHRA_BUILD_BENCH=OFF \
+  -DZEPHRA_WERROR="${ZEPHRA_WERROR:-OFF}" >/dev/null
 cmake --build "$build" -j"$jobs" --target "${targets[@]}" game_font
 
 "$here/package.sh" "$build"
