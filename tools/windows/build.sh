@@ -16,7 +16,6 @@ if [ "${1:-}" = "--tests" ]; then
 fi
 build=${1:-$root/build-windows}
 jobs=${ZEPHRA_JOBS:-2}
-# CI sets ZEPHRA_WERROR=ON: a warning fails the Windows build too.
 
 deps=$("$here/build_deps.sh")
 
@@ -32,6 +31,7 @@ cmake "${fresh[@]}" -S "$root" -B "$build" -G Ninja \
   -DZEPHRA_WINDOWS_DEPS="$deps" \
   -DCMAKE_BUILD_TYPE=Release \
   -DZEPHRA_BUILD_TESTS=ON -DZEPHRA_BUILD_BENCH=OFF \
+  `# CI sets ZEPHRA_WERROR=ON: a warning fails the Windows build too.` \
   -DZEPHRA_WERROR="${ZEPHRA_WERROR:-OFF}" >/dev/null
 cmake --build "$build" -j"$jobs" --target "${targets[@]}" game_font
 
