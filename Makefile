@@ -31,7 +31,10 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 
+# The assets check regenerates data/ from tools/assets/, whose tools
+# (Python's imaging and numeric packages, lame) `make test` installs too.
 test: build
+	@tools/deps.sh assets
 	$(XRUN) ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 $(ASAN_BUILD)/CMakeCache.txt: | deps
@@ -39,6 +42,7 @@ $(ASAN_BUILD)/CMakeCache.txt: | deps
 	  -DZEPHRA_BUILD_TESTS=ON -DZEPHRA_BUILD_BENCH=OFF $(CMAKE_ARGS)
 
 test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	@tools/deps.sh assets
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	$(SAN_ENV) $(XRUN) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
 

@@ -20,9 +20,8 @@ install(CODE "
 " COMPONENT game)
 install(FILES ${POUNCER_DESKTOP_OUT} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT game)
 
-# Software centres show the screenshot from the game's web page.
-set(POUNCER_HOMEPAGE "https://pouncer.example.org" CACHE STRING
-  "The game's web page; its screenshot is published as screenshots/play.png there")
+# Software centres show the screenshot from the game's web page
+# (POUNCER_HOMEPAGE, cmake/authors.cmake).
 configure_file(${PROJECT_SOURCE_DIR}/data/desktop/org.zephra.pouncer.metainfo.xml.in
   ${PROJECT_BINARY_DIR}/install/org.zephra.pouncer.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/install/org.zephra.pouncer.metainfo.xml

@@ -53,3 +53,7 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/install/ZephraConfigVersi
 install(FILES ${PROJECT_BINARY_DIR}/install/ZephraConfig.cmake
   ${PROJECT_BINARY_DIR}/install/ZephraConfigVersion.cmake
   DESTINATION ${ZEPHRA_CMAKE_DIR} COMPONENT engine)
+
+# The licence a game built on the engine passes on with it.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zephra
+  COMPONENT engine)

@@ -16,14 +16,13 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   include(${CMAKE_CURRENT_LIST_DIR}/install_desktop.cmake)
 endif()
 
-# Licence texts: the game's own, when the tree has one, and the font's, which
-# comes with Debian's Carlito package that the build copies the font from.
+# Licence texts in the game's doc folder: our own, as the Debian copyright
+# file that cmake/debian_copyright.cmake writes from LICENSE (which also
+# names the font's), and the font's, which comes with Debian's Carlito
+# package that the build copies the font from.
 set(POUNCER_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/pouncer)
-foreach(name LICENSE LICENSE.txt COPYING)
-  if(EXISTS ${PROJECT_SOURCE_DIR}/${name})
-    install(FILES ${PROJECT_SOURCE_DIR}/${name} DESTINATION ${POUNCER_DOC_DIR} COMPONENT game)
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/debian_copyright.cmake)
+install(FILES ${POUNCER_COPYRIGHT_FILE} DESTINATION ${POUNCER_DOC_DIR} COMPONENT game)
 set(POUNCER_FONT_LICENSE /usr/share/doc/fonts-crosextra-carlito/copyright)
 if(NOT EXISTS ${POUNCER_FONT_LICENSE})
   message(FATAL_ERROR "The font's licence ${POUNCER_FONT_LICENSE} is missing: "

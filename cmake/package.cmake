@@ -23,9 +23,9 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "stars give magic jumps, wings let it fly for a while, and x2 doubles the\n"
   "points.")
 
-set(POUNCER_MAINTAINER "Pouncer developers <pouncer@localhost>" CACHE STRING
-  "The Maintainer field of the Debian package")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${POUNCER_MAINTAINER})
+set(CPACK_PACKAGE_VENDOR "${ZEPHRA_AUTHORS}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ZEPHRA_AUTHORS} <${ZEPHRA_CONTACT}>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${POUNCER_HOMEPAGE}")
 execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE POUNCER_DEB_ARCH
   OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR POUNCER_DEB_ARCH STREQUAL "")

@@ -20,7 +20,7 @@ TEST_F(GameOnScreen, MissingPictureShowsOneErrorBoxAndEndsWithStatusOne) {
     EXPECT_FALSE(findWindow("Zephra Window"));
     EXPECT_TRUE(game->isRunning()) << "the program ended before the box was dismissed";
 
-    runCommand("xdotool key --window " + box->id + " Return");
+    ASSERT_TRUE(ZephraTest::tapKeyIn(box->id, "Return"));
     EXPECT_EQ(game->waitForExit(60.0), 1) << game->errorOutput();
 }
 

@@ -24,14 +24,17 @@ int pointerPixels() {
 }
 
 // Moves the pointer to and fro over the window's client area, as a player
-// does, and reads the pointer after each move. The window sets its pointer
-// when it handles the motion, one message per frame: hence several moves.
+// does, and watches the pointer for a quarter of a second after each move.
+// The window sets its pointer when it handles the motion, one message per
+// frame: hence several moves.
 int mostPointerPixelsWhileMoving(const XWindow& window, int moves) {
     int most = -1;
     for (int i = 0; i < moves; ++i) {
         movePointer(window.x + 300 + (i % 2) * 200, window.y + 250 + (i % 3) * 50);
-        sleepSeconds(0.25);
-        most = std::max(most, pointerPixels());
+        waitUntil([&] {
+            most = std::max(most, pointerPixels());
+            return most > 0;
+        }, 0.25);
     }
     return most;
 }
@@ -56,7 +59,7 @@ void start(RunningGame& game, const std::string& program) {
 
 void quit(RunningGame& game) {
     focusWindow(game.window.id);
-    pressKey("Escape");
+    ZephraTest::tapKey("Escape", KeySeconds);
     EXPECT_EQ(game.process->waitForExit(15.0), 0);
 }
 

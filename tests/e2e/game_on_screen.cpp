@@ -52,7 +52,7 @@ void GameOnScreen::startPlaying(const std::string& folder) {
 void GameOnScreen::clickAway(const std::string& page) {
     // One click is enough however slow the frames are: a click between two
     // frames still counts.
-    clickButton(1);
+    ZephraTest::clickButton(1, ClickSeconds);
     ASSERT_TRUE(waitUntil([&] { return differenceFromPage(screenshot("click"), page) > 20.0; },
                           StartTimeout))
         << page << " stays on screen after a click";
@@ -60,7 +60,7 @@ void GameOnScreen::clickAway(const std::string& page) {
 
 void GameOnScreen::quitWithEscape() {
     focusWindow(window.id);
-    pressKey("Escape");
+    ZephraTest::tapKey("Escape", KeySeconds);
     EXPECT_EQ(game->waitForExit(StartTimeout), 0) << game->errorOutput();
 }
 

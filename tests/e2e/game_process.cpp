@@ -1,14 +1,13 @@
 #include "game_process.h"
 
 #include "game_command.h"
+#include "wait.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -59,9 +58,7 @@ bool GameProcess::isRunning() {
 }
 
 std::optional<int> GameProcess::waitForExit(double timeout) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout);
-    while (isRunning() && std::chrono::steady_clock::now() < end)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ZephraTest::waitUntil([&] { return !isRunning(); }, timeout);
     if (!ended || !WIFEXITED(status)) return std::nullopt;
     return WEXITSTATUS(status);
 }

@@ -104,7 +104,7 @@ TEST_F(GameOnScreen, MouseSteersTheCatAndTheLeftButtonJumps) {
     EXPECT_LT(arrived.left, 20);
 
     // A left click jumps: the next screenshot shows the cat well above the ground.
-    clickButton(1);
+    ZephraTest::clickButton(1, ClickSeconds);
     Box moved;
     waitUntil([&] {
         moved = changedBox(left.crop(0, 120, 200, 480), screenshot("jumping").crop(0, 120, 200, 480), 40);
@@ -118,7 +118,6 @@ TEST_F(GameOnScreen, MouseSteersTheCatAndTheLeftButtonJumps) {
 TEST_F(GameOnScreen, CloseRequestEndsTheGameWithStatusZero) {
     ASSERT_NO_FATAL_FAILURE(startGame());
     // What a window manager's close box sends.
-    runCommand(std::string("python3 ") + ZEPHRA_SOURCE_DIR +
-               "/tests/platform/send_close_request.py " + window.id);
+    ASSERT_TRUE(sendCloseRequest(window.id));
     EXPECT_EQ(game->waitForExit(60.0), 0) << game->errorOutput();
 }

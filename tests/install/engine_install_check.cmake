@@ -17,6 +17,17 @@ endfunction()
 run("Installing the engine" ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${prefix}
     --component engine)
 
+# The licence comes along, as it is in the tree.
+file(READ ${SOURCE_DIR}/LICENSE ours)
+if(NOT EXISTS ${prefix}/share/doc/zephra/LICENSE)
+  message(FATAL_ERROR "The engine's install has no share/doc/zephra/LICENSE")
+endif()
+file(READ ${prefix}/share/doc/zephra/LICENSE installed)
+if(NOT installed STREQUAL ours)
+  message(FATAL_ERROR "share/doc/zephra/LICENSE differs from the tree's LICENSE")
+endif()
+message(STATUS "The engine's install carries LICENSE")
+
 # Each header on its own, as a game's first include: it must bring
 # everything it needs, and only from the installed folder.
 file(GLOB_RECURSE headers RELATIVE ${prefix}/include/zephra ${prefix}/include/zephra/*.h)

@@ -90,11 +90,11 @@ TEST_F(HelloSprite, DrawsItsTurningSpriteAndTextUntilEscape) {
         StartTimeout);
     EXPECT_TRUE(turned) << "the sprite stands still";
 
-    pressKey("Escape");
+    ZephraTest::tapKey("Escape", KeySeconds);
     EXPECT_EQ(example->waitForExit(10.0), 0) << example->errorOutput();
 }
 
 TEST_F(HelloSprite, EndsOnACloseRequest) {
-    runCommand("python3 " ZEPHRA_SOURCE_DIR "/tests/platform/send_close_request.py " + window.id);
+    ASSERT_TRUE(sendCloseRequest(window.id));
     EXPECT_EQ(example->waitForExit(10.0), 0) << example->errorOutput();
 }

@@ -3,8 +3,11 @@
 // unpacked exactly as its menu entry starts it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "game_on_screen.h"
 #include "package_files.h"
@@ -62,6 +65,7 @@ TEST(PackageContents, HoldsBothProgramsEveryAssetTheMenuEntryIconsAndLicences) {
         EXPECT_TRUE(files.count("/usr/share/icons/hicolor/" + std::string(size) + "/apps/pouncer.png"))
             << size;
     EXPECT_TRUE(files.count("/usr/share/doc/pouncer/font-license-OFL-1.1.txt"));
+    EXPECT_TRUE(files.count("/usr/share/doc/pouncer/copyright"));
 
     // Players get the game only: no engine, no tools, no build files, and
     // nothing outside /usr.
@@ -84,6 +88,61 @@ TEST(PackageControl, NamesItsVersionAndTheLibrariesItsProgramsLoad) {
                                 "libsdl2-mixer-2.0-0 (>=", "libfreetype6 (>=", "libpng16-16 (>=",
                                 "libjpeg62-turbo (>=", "libgl1", "libglu1-mesa", "libx11-6"})
         EXPECT_NE(depends.find(library), std::string::npos) << library << " missing in: " << depends;
+}
+
+// The lines of a text file, each with trailing blanks removed.
+std::vector<std::string> linesOf(const std::string& file) {
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(PackageControl, NamesItsMaintainerAndHomepageAsTheReadmeDoes) {
+    const std::string maintainer = packageField(Deb, "Maintainer");
+    const std::string homepage = packageField(Deb, "Homepage");
+    EXPECT_EQ(maintainer.rfind("The Pouncer and Zephra authors <", 0), 0u) << maintainer;
+    ASSERT_NE(maintainer.find('<'), std::string::npos);
+    const std::string mail = maintainer.substr(maintainer.find('<') + 1,
+                                               maintainer.find('>') - maintainer.find('<') - 1);
+    EXPECT_EQ(homepage.rfind("https://", 0), 0u) << homepage;
+    for (const std::string& value : {mail, homepage}) {
+        EXPECT_EQ(value.find("localhost"), std::string::npos) << value;
+        EXPECT_EQ(value.find("example."), std::string::npos) << value;
+    }
+    std::ifstream in(std::string(ZEPHRA_SOURCE_DIR) + "/README.md");
+    const std::string readme((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(readme.find(mail), std::string::npos) << mail << " is not in the README";
+    EXPECT_NE(readme.find(homepage), std::string::npos) << homepage << " is not in the README";
+}
+
+TEST(PackageCopyright, IsOurZlibLicenceInDebiansFormat) {
+    UnpackedPackage package(Deb);
+    const std::vector<std::string> copyright =
+        linesOf(package.root() + "/usr/share/doc/pouncer/copyright");
+    ASSERT_FALSE(copyright.empty()) << "no /usr/share/doc/pouncer/copyright";
+    EXPECT_EQ(copyright.front(),
+              "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/");
+    const auto has = [&](const std::string& line) {
+        return std::find(copyright.begin(), copyright.end(), line) != copyright.end();
+    };
+    EXPECT_TRUE(has("Files: *"));
+    EXPECT_TRUE(has("License: Zlib"));
+    EXPECT_TRUE(has("License: OFL-1.1")) << "the font's licence is not named";
+    // Every line of LICENSE, as a continuation line of the licence's text.
+    const auto license = std::find(copyright.begin(), copyright.end(), "License: Zlib");
+    const std::vector<std::string> ours = linesOf(std::string(ZEPHRA_SOURCE_DIR) + "/LICENSE");
+    ASSERT_GT(ours.size(), 10u);
+    auto at = std::find(std::next(license), copyright.end(), "License: Zlib");
+    ASSERT_NE(at, copyright.end()) << "no licence text for Zlib";
+    for (const std::string& line : ours) {
+        ++at;
+        ASSERT_NE(at, copyright.end()) << "the licence text ends before: " << line;
+        EXPECT_EQ(*at, line.empty() ? " ." : " " + line);
+    }
 }
 
 TEST(PackageMetadata, MenuEntryAndMetadataPassTheValidatorsAndNameWhatIsInstalled) {

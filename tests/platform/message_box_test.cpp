@@ -1,80 +1,26 @@
-// The error box: its stderr line, and a box named "Error" that a user dismisses.
+// The error box: a box captioned "Error" that waits for the user, and its
+// one line on stderr, which is all there is without a display.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-
-#include "platform/message_box.h"
-#include "x_tools.h"
+#include "backend_fixture.h"
+#include "wait.h"
 
 using namespace ZephraTest;
 
-namespace {
-
-// Shows the box in a child process with stderr sent to `errPath`, so that
-// this process stays free to find and dismiss it.
-pid_t showInChild(const std::string& errPath, const std::string& text, bool withDisplay) {
-    const pid_t child = fork();
-    if (child == 0) {
-        const int fd = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(fd, 2);
-        if (!withDisplay) unsetenv("DISPLAY");
-        Zephra::showErrorBox("Error", text);
-        _exit(0);
-    }
-    return child;
-}
-
-bool exitsWithin(pid_t child, int milliseconds) {
-    for (int waited = 0; waited < milliseconds; waited += 20) {
-        int status = 0;
-        if (waitpid(child, &status, WNOHANG) == child) return WIFEXITED(status);
-        sleepMs(20);
-    }
-    return false;
-}
-
-std::string contents(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string tempPath(const char* name) {
-    return std::string(ZEPHRA_BINARY_DIR) + "/" + name + std::to_string(getpid());
-}
-
-}  // namespace
-
-TEST(ErrorBox, ShowsABoxNamedErrorAndWritesOneLine) {
-    const std::string errPath = tempPath("error_box_stderr_");
-    const pid_t child = showInChild(errPath, "File not found:\ndata/star.png", true);
+TEST(ErrorBox, ShowsABoxNamedErrorUntilDismissedAndWritesOneLine) {
+    const auto box = Backend::showErrorBoxAside("Error", "File not found:\ndata/star.png", true);
     std::string id;
-    for (int i = 0; i < 150 && id.empty(); ++i) {
-        sleepMs(20);
-        id = findWindowNamed("Error");
-    }
-    ASSERT_FALSE(id.empty()) << "no window named \"Error\"";
-    EXPECT_TRUE(runOk("xdotool key --window " + id + " Return"));
-    const bool exited = exitsWithin(child, 5000);
-    if (!exited) kill(child, SIGKILL), waitpid(child, nullptr, 0);
-    EXPECT_TRUE(exited) << "the box did not close on Return";
-    EXPECT_EQ(contents(errPath), "Error: File not found: data/star.png\n");
-    std::remove(errPath.c_str());
+    ASSERT_TRUE(waitUntil([&] { return !(id = Backend::findBox("Error")).empty(); }))
+        << "no window named \"Error\"; on the screen: " << Backend::describeScreen();
+    EXPECT_FALSE(box->returned()) << "the box did not wait for the user";
+    EXPECT_TRUE(Backend::dismissBox(id));
+    EXPECT_TRUE(waitUntil([&] { return box->returned(); })) << "the box did not close on Return";
+    EXPECT_EQ(box->errorOutput(), "Error: File not found: data/star.png\n");
 }
 
 TEST(ErrorBox, WithoutADisplayWritesStderrAndReturns) {
-    const std::string errPath = tempPath("error_box_nodisplay_");
-    const pid_t child = showInChild(errPath, "No device", false);
-    const bool exited = exitsWithin(child, 5000);
-    if (!exited) kill(child, SIGKILL), waitpid(child, nullptr, 0);
-    EXPECT_TRUE(exited);
-    EXPECT_EQ(contents(errPath), "Error: No device\n");
-    std::remove(errPath.c_str());
+    SKIP_UNLESS_BACKEND_CAN(Need::NoDisplay);
+    const auto box = Backend::showErrorBoxAside("Error", "No device", false);
+    EXPECT_TRUE(waitUntil([&] { return box->returned(); }));
+    EXPECT_EQ(box->errorOutput(), "Error: No device\n");
 }

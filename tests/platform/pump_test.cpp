@@ -1,13 +1,11 @@
-// The pump: one event per call, the close request as Quit, and pointer
-// traffic kept out of the queue so that it cannot delay the close request.
+// The pump: one event per call, the close request as Quit on the call that
+// takes it, and pointer traffic that cannot delay the close request.
 #include <gtest/gtest.h>
 
-#include <string>
-
+#include "backend_fixture.h"
+#include "platform_polling.h"
 #include "platform/gl_context.h"
 #include "platform/window.h"
-#include "../support/platform_polling.h"
-#include "x_tools.h"
 
 using namespace Zephra;
 using namespace ZephraTest;
@@ -15,51 +13,43 @@ using Platform::PumpResult;
 
 namespace {
 
-// Pumps until Quit; the number of calls it took, or -1 after `limit` calls.
-int callsUntilQuit(int limit) {
-    for (int call = 1; call <= limit; ++call) {
+// Pumps until Quit, counting the calls that took an event (a call that
+// finds nothing yet, while the request is on its way, does not count).
+// -1 when no Quit came.
+int eventsUntilQuit() {
+    int taken = 0;
+    bool quit = false;
+    waitUntil([&] {
         const PumpResult result = Platform::pumpOneEvent();
-        if (result == PumpResult::Quit) return call;
-        if (result == PumpResult::None) sleepMs(10);  // the request is still on its way
-    }
-    return -1;
+        if (result != PumpResult::None) ++taken;
+        return quit = result == PumpResult::Quit;
+    });
+    return quit ? taken : -1;
 }
 
 }  // namespace
 
-TEST(Pump, CloseRequestBecomesQuitOnTheCallThatTakesItAndKeepsTheWindow) {
+TEST(Pump, CloseRequestBecomesQuitOnTheCallThatTakesItOnceAndKeepsTheWindow) {
     Window window(800, 600, true);
     drain(5);
     for (int i = 0; i < 20; ++i) EXPECT_NE(Platform::pumpOneEvent(), PumpResult::Quit);
 
-    ASSERT_TRUE(sendCloseRequest(xWindowOf(window)));
-    EXPECT_GT(callsUntilQuit(500), 0);
+    const std::string id = Backend::screenId(window);
+    ASSERT_TRUE(Backend::requestClose(id));
+    EXPECT_GT(eventsUntilQuit(), 0) << "no quit after the close request";
     // Taken once: the next calls find nothing more to quit for.
-    for (int i = 0; i < 5; ++i) EXPECT_NE(Platform::pumpOneEvent(), PumpResult::Quit);
-    EXPECT_TRUE(xGeometry(xWindowOf(window)).viewable);
+    for (int i = 0; i < 20; ++i) EXPECT_NE(Platform::pumpOneEvent(), PumpResult::Quit);
+    EXPECT_TRUE(Backend::onScreen(id).viewable);
     EXPECT_EQ(window.getWidth(), 800);
 }
 
 TEST(Pump, PointerMotionDoesNotDelayTheCloseRequest) {
     Window window(800, 600, true);
     drain(5);
-    std::string moves = "xdotool";
-    for (int i = 0; i < 1000; ++i)
-        moves += " mousemove " + std::to_string(100 + i % 500) + " " + std::to_string(100 + i % 300);
-    ASSERT_TRUE(runOk(moves));
-    ASSERT_TRUE(sendCloseRequest(xWindowOf(window)));
-    // Waiting calls (nothing queued yet) come back as None and are not counted.
-    int taken = 0;
-    for (int call = 0; call < 500; ++call) {
-        const PumpResult result = Platform::pumpOneEvent();
-        if (result == PumpResult::None) {
-            sleepMs(10);
-            continue;
-        }
-        ++taken;
-        if (result == PumpResult::Quit) break;
-    }
-    EXPECT_GE(taken, 1);
+    ASSERT_TRUE(Backend::movePointerThrough(1000, 100, 100, 500, 300));
+    ASSERT_TRUE(Backend::requestClose(Backend::screenId(window)));
+    const int taken = eventsUntilQuit();
+    EXPECT_GE(taken, 1) << "no quit after the close request";
     EXPECT_LE(taken, 10) << "events taken before the quit signal";
 }
 

@@ -1,40 +1,35 @@
-// Waiting on the platform layer in tests: the window system delivers input
-// and window events when it gets to them, so tests pump and poll instead of
-// expecting a state at once. Shared by the SDL and the Win32 suites.
+// Waiting on the platform layer: the window system delivers input and window
+// events when it gets to them, so a test pumps while it waits instead of
+// expecting a state at once.
 #pragma once
-
-#include <chrono>
-#include <thread>
 
 #include "platform/gl_context.h"
 #include "platform/input.h"
 #include "platform/window.h"
+#include "wait.h"
 
 namespace ZephraTest {
 
-// Pumps and polls the condition for up to five seconds (a loaded machine
-// under the sanitizers, or Wine, is slow to deliver).
+// The condition, asked after one pump each time: for waitUntil, so that
+// events reach the backend while the test waits.
 template <typename Condition>
-bool eventually(Condition condition) {
-    for (int i = 0; i < 250; ++i) {
+auto pumping(Condition condition) {
+    return [condition]() mutable {
         Zephra::Platform::pumpOneEvent();
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
+        return condition();
+    };
 }
 
 // Works off whatever is queued (window mapping, focus, exposure) until the
-// queue has stayed empty for quietPolls polls in a row.
+// queue has been empty for quietPolls polls in a row, 20 ms apart.
 inline void drain(int quietPolls = 10) {
-    for (int idle = 0; idle < quietPolls;) {
-        if (Zephra::Platform::pumpOneEvent() == Zephra::Platform::PumpResult::None) {
-            ++idle;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        } else {
-            idle = 0;
-        }
-    }
+    int idle = 0;
+    waitUntil([&] {
+        bool any = false;
+        while (Zephra::Platform::pumpOneEvent() != Zephra::Platform::PumpResult::None) any = true;
+        idle = any ? 0 : idle + 1;
+        return idle >= quietPolls;
+    }, 60.0);
 }
 
 // Whether the cursor is at these client pixels of window now.

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Writes every picture, sound and the shader of data/ and the menu icons in
-data/desktop/, byte for byte the same on every run (fixed seeds, no timestamps),
+"""Writes every picture, sound and the shader of data/ and the menu icons and
+the Windows programs' icon in data/desktop/, byte for byte the same on every run (fixed seeds, no timestamps),
 plus the reviewers' contact sheet.
 
   tools/assets/make_assets.py                 rewrite data/ and the contact sheet
@@ -45,6 +45,8 @@ import splash  # noqa: E402
 import synth  # noqa: E402
 
 REPO = os.path.dirname(os.path.dirname(HERE))
+# The icon the Windows programs carry (game/windows/pouncer.rc.in).
+WINDOWS_ICON = 'desktop/pouncer.ico'
 
 
 def pictures():
@@ -81,6 +83,8 @@ def write_all(out, sheet_path):
         canvas.save_png(image, path)
         made.append((name, image))
         print('wrote', path)
+    with open(os.path.join(out, WINDOWS_ICON), 'wb') as f:
+        f.write(icon.windows_icon())
     with open(os.path.join(out, 'shader.cg'), 'w', newline='\n') as f:
         f.write(shader.SOURCE)
     synth.encode_mp3(synth.to_pcm(music.chime()), 1, 96, os.path.join(out, 'point.mp3'))
@@ -90,7 +94,7 @@ def write_all(out, sheet_path):
         shown = [(os.path.basename(name), image) for name, image in made]
         canvas.save_png(contact_sheet.sheet(shown), sheet_path)
         print('wrote', sheet_path)
-    return [name for name, _ in made] + ['shader.cg', 'point.mp3', 'music.mp3']
+    return [name for name, _ in made] + [WINDOWS_ICON, 'shader.cg', 'point.mp3', 'music.mp3']
 
 
 def check():

@@ -26,11 +26,13 @@ if [ -f "$build/CMakeCache.txt" ] &&
    ! grep -qxF "ZEPHRA_WINDOWS_DEPS:PATH=$deps" "$build/CMakeCache.txt"; then
   fresh=(--fresh)
 fi
+# CI sets ZEPHRA_WERROR=ON: a warning fails the Windows build too.
 cmake "${fresh[@]}" -S "$root" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64-x86_64.cmake" \
   -DZEPHRA_WINDOWS_DEPS="$deps" \
   -DCMAKE_BUILD_TYPE=Release \
-  -DZEPHRA_BUILD_TESTS=ON -DZEPHRA_BUILD_BENCH=OFF >/dev/null
+  -DZEPHRA_BUILD_TESTS=ON -DZEPHRA_BUILD_BENCH=OFF \
+  -DZEPHRA_WERROR="${ZEPHRA_WERROR:-OFF}" >/dev/null
 cmake --build "$build" -j"$jobs" --target "${targets[@]}" game_font
 
 "$here/package.sh" "$build"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Packs BUILD_DIR/pouncer-windows.zip: one folder holding both programs,
-# data/ and a README, ready to unzip and double-click.
+# data/, a README and the licences, ready to unzip and double-click.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -39,6 +39,8 @@ gcc-runtime gcc-mingw-w64-base
 carlito-font fonts-crosextra-carlito
 LIBRARIES
 sed 's/$/\r/' "$here/README.txt" >"$folder/README.txt"
+# Our own licence, for the game, its art and sounds.
+sed 's/$/\r/' "$root/LICENSE" >"$folder/LICENSE.txt"
 
 rm -f "$build/pouncer-windows.zip"
 (cd "$stage" && zip -q -X -r "$build/pouncer-windows.zip" Pouncer)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What `make test-windows` runs:
 #   1. every Windows test suite, cross-built into WIN_BUILD and run under Wine
-#      (one Wine start per suite, each on an X server of its own);
+#      (one Wine start per suite, each on an X server of its own), and a look
+#      into the zip a player downloads;
 #   2. the end-to-end suite, a Linux program in LINUX_BUILD that plays the
 #      Windows programs under Wine as a person would (clicks, keys,
 #      screenshots), when the tree has it.
@@ -17,6 +18,7 @@ status=0
 
 "$here/build.sh" --tests "$win_build"
 ctest --test-dir "$win_build" --output-on-failure || status=1
+"$here/check_zip.sh" "$win_build/pouncer-windows.zip" || status=1
 
 # Configured afresh first: the target list must be the tree's, not the last build's.
 cmake -S "$here/../.." -B "$linux_build" >/dev/null

@@ -1,6 +1,7 @@
 // Win32 backend: Zephra::Window and its window procedure.
 // Implements: the class "Zephra" (registered on every construction, the
-//   result ignored, so a second window reuses the existing class); framed
+//   result ignored, so a second window reuses the existing class) with the
+//   program's icon resource 1 where it has one; framed
 //   (caption, system menu, close box) at (5, 5) or frameless at (0, 0), never
 //   resizable, the client area of the requested size; shown, brought to the
 //   foreground and focused; the client size from a fresh GetClientRect.
@@ -36,7 +37,10 @@ void registerClass(HINSTANCE instance) {
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
     windowClass.lpfnWndProc = &windowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(nullptr, IDI_WINLOGO);
+    // The program's own icon (resource 1: the game's cat) in the caption and
+    // the taskbar; the stock one for a program that carries none.
+    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    windowClass.hIcon = icon ? icon : LoadIconA(nullptr, IDI_WINLOGO);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = className;
     // Fails harmlessly while the class exists from an earlier window.

@@ -4,7 +4,9 @@
 
 #include "render/render_state.h"
 #include "render_fixture.h"
-#include "unix_command.h"
+#include "host_command.h"
+#include "wait.h"
+#include "x_tools.h"
 
 using namespace Zephra;
 using namespace ZephraTest;
@@ -19,11 +21,11 @@ struct Colour {
 
 // The colour drawn in pass `pass` after the close request: a different one
 // each pass, none of them anywhere else on the screen.
-Colour passColour(int pass) { return {17, 99, 20 + pass}; }
+Colour passColour(int pass) { return {17, 99 + pass / 200, 20 + pass % 200}; }
 
 // How many pixels of the X screen show exactly this colour.
 long screenPixelsOf(const Colour& colour) {
-    const std::string shot = runUnix("import -window root -depth 8 rgb:-");
+    const std::string shot = runCommand("import -window root -depth 8 rgb:-");
     long count = 0;
     for (size_t i = 0; i + 2 < shot.size(); i += 3) {
         const auto* rgb = reinterpret_cast<const unsigned char*>(&shot[i]);
@@ -50,24 +52,23 @@ TEST_F(DevicePresentTest, CloseRequestEndsTheUpdatesWithoutPresentingTheLastFram
     EXPECT_GE(screenPixelsOf(first), 64 * 64);
 
     // The close box, as a window manager sends it to the X window.
-    const XWindowInfo x = findZephraWindow(64, 64);
-    ASSERT_FALSE(x.id.empty());
-    ASSERT_TRUE(runUnixOk("python3 " ZEPHRA_SOURCE_DIR "/tests/platform/send_close_request.py " +
-                          x.id));
+    const auto x = findWindowSized("Zephra Window", 64, 64);
+    ASSERT_TRUE(x);
+    ASSERT_TRUE(sendCloseRequest(x->id));
     // The request arrives some passes later; every pass until then presents.
     int pass = 0;
     bool running = true;
-    for (; pass < 200 && running; ++pass) {
-        clearTo(passColour(pass));
+    waitUntil([&] {
+        clearTo(passColour(pass++));
         running = second.update();
-        if (running) sleepMs(10);
-    }
+        return !running;
+    });
     ASSERT_FALSE(running) << "the close request never ended the updates";
     const int last = pass - 1;
     ASSERT_GE(last, 1);
     EXPECT_EQ(screenPixelsOf(passColour(last)), 0) << "the pass that took the quit presented";
     EXPECT_GE(screenPixelsOf(passColour(last - 1)), 64 * 64);
     // The window is still there until its owner destroys it.
-    EXPECT_TRUE(describeWindow(x.id).viewable);
+    EXPECT_TRUE(describeWindow(x->id).viewable);
     EXPECT_EQ(other.getWidth(), 64);
 }

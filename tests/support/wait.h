@@ -1,0 +1,28 @@
+// The one way tests wait: poll a condition until it holds or a time limit
+// passes. A slow machine only makes a wait take longer; nothing here sleeps
+// for a fixed time and hopes.
+#pragma once
+
+#include <chrono>
+#include <thread>
+
+namespace ZephraTest {
+
+// Long enough for a loaded machine under the sanitizers or Wine to deliver
+// an event; a condition that holds ends the wait at once.
+constexpr double DefaultWaitSeconds = 10.0;
+
+// Polls condition every 20 ms until it holds (true) or timeoutSeconds have
+// passed (false). The condition is always asked at least once, and once more
+// at the end of the time.
+template <typename Condition>
+bool waitUntil(Condition condition, double timeoutSeconds = DefaultWaitSeconds) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+}  // namespace ZephraTest
