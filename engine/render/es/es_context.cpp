@@ -16,8 +16,6 @@ Functions gl;
 
 namespace {
 
-bool isES = false;
-
 // "OpenGL ES 3.2 Mesa ..." on the desktop, "OpenGL ES 3.0 (WebGL 2.0)" in
 // the browser; desktop GL versions start with the number.
 bool versionOf(const char* version, int& major, int& minor) {
@@ -29,12 +27,12 @@ bool versionOf(const char* version, int& major, int& minor) {
 
 }  // namespace
 
-bool active() { return isES; }
+bool isActive = false;
 
 bool contextStarted() {
     int major = 0, minor = 0;
-    isES = versionOf(reinterpret_cast<const char*>(glGetString(GL_VERSION)), major, minor);
-    if (!isES) return true;
+    isActive = versionOf(reinterpret_cast<const char*>(glGetString(GL_VERSION)), major, minor);
+    if (!isActive) return true;
     bool complete = major >= 3;
 #define ZEPHRA_ES_RESOLVE(type, name)                                              \
     gl.name = reinterpret_cast<type>(Platform::getGLProcAddress(#name));          \
@@ -43,7 +41,7 @@ bool contextStarted() {
 #undef ZEPHRA_ES_RESOLVE
     if (!complete) {
         // Nothing of the path may run: draw calls would go through null.
-        isES = false;
+        isActive = false;
         gl = Functions();
         return false;
     }

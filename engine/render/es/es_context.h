@@ -9,8 +9,10 @@ namespace ES {
 
 #ifdef ZEPHRA_GLES
 // True while the context that the last look-up pass ran in is an OpenGL ES
-// context (its version string starts with "OpenGL ES").
-bool active();
+// context (its version string starts with "OpenGL ES"). Asked for every
+// vertex: a plain flag.
+extern bool isActive;
+inline bool active() { return isActive; }
 // Called by every look-up pass with its context current: tells ES from
 // desktop GL, resolves the ES functions and forgets the objects of the
 // previous context. False for an ES context older than 3.0 or one that lacks
