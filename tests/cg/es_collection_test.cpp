@@ -1,0 +1,184 @@
+// The filter collection on an OpenGL ES 3.0 context, as WebGL 2 runs it:
+// the runtime writes GLSL ES 3.00 for the same files, which must draw what
+// the independent models say, as on the desktop. The host feeds what ES
+// lacks itself: the projection as a plain matrix, the quad as a fan.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Cg/cg.h"
+#include "Cg/cgGL.h"
+#include "collection_reference.h"
+#include "platform/gl_context.h"
+#include "platform/window.h"
+
+namespace {
+
+using Zephra::Platform::ContextAPI;
+
+const std::string collection = std::string(ZEPHRA_SOURCE_DIR) + "/tests/cg/collection/";
+constexpr int size = 32;
+
+class FilterCollectionOnES : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        Zephra::Platform::setContextAPI(ContextAPI::ES);
+        window = new Zephra::Window(size, size, false);
+        glContext = Zephra::Platform::createGLContext(*window, 24, 8, 0, false);
+        Zephra::Platform::makeCurrent(*window, glContext);
+    }
+    static void TearDownTestSuite() {
+        Zephra::Platform::destroyGLContext(glContext);
+        delete window;
+        Zephra::Platform::setContextAPI(ContextAPI::Desktop);
+    }
+    void SetUp() override {
+        ASSERT_NE(glContext, nullptr);
+        context = cgCreateContext();
+        cgGLEnableProfile(CG_PROFILE_ARBVP1);
+        cgGLEnableProfile(CG_PROFILE_ARBFP1);
+        glViewport(0, 0, size, size);
+        glClearColor(0, 0, 0, 0);
+    }
+    void TearDown() override {
+        if (!textures.empty()) glDeleteTextures(static_cast<GLsizei>(textures.size()), textures.data());
+        cgDestroyContext(context);
+        cgGetError();
+    }
+
+    struct Filter {
+        CGprogram vertex = nullptr, fragment = nullptr;
+    };
+
+    Filter load(const std::string& file) {
+        Filter f;
+        for (CGprofile profile : {CG_PROFILE_ARBVP1, CG_PROFILE_ARBFP1}) {
+            bool vertex = profile == CG_PROFILE_ARBVP1;
+            CGprogram p = cgCreateProgramFromFile(context, CG_SOURCE, (collection + file).c_str(), profile,
+                                                  vertex ? "main_vertex" : "main_fragment", nullptr);
+            const char* listing = cgGetLastListing(context);
+            EXPECT_NE(p, nullptr) << file << ": " << (listing ? listing : "");
+            if (!p) return f;
+            cgGLLoadProgram(p);
+            EXPECT_EQ(cgGetError(), CG_NO_ERROR) << file << ": " << cgGetLastListing(context);
+            EXPECT_EQ(std::strncmp(cgGetProgramString(p, CG_COMPILED_PROGRAM), "#version 300 es\n", 16), 0);
+            (vertex ? f.vertex : f.fragment) = p;
+        }
+        return f;
+    }
+
+    unsigned upload(const cgref::Image& image) {
+        GLuint name = 0;
+        glGenTextures(1, &name);
+        glBindTexture(GL_TEXTURE_2D, name);
+        std::vector<std::uint8_t> bytes = cgref::toBytes(image);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     bytes.data());
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        textures.push_back(name);
+        return name;
+    }
+
+    cgref::Image run(const Filter& f, unsigned source, int sourceWidth, int sourceHeight) {
+        if (!f.vertex || !f.fragment) return cgref::Image(size, size);
+        // The unit square onto the window: what glOrtho(0, 1, 0, 1, -1, 1) makes.
+        const float ortho[16] = {2, 0, 0, 0, 0, 2, 0, 0, 0, 0, -1, 0, -1, -1, 0, 1};
+        cgGLSetMatrixParameterfc(cgGetNamedParameter(f.vertex, "modelViewProj"), ortho);
+        for (CGprogram stage : {f.vertex, f.fragment}) {
+            for (const char* name : {"IN.video_size", "IN.texture_size"})
+                if (CGparameter p = cgGetNamedParameter(stage, name))
+                    cgGLSetParameter2f(p, static_cast<float>(sourceWidth), static_cast<float>(sourceHeight));
+            if (CGparameter p = cgGetNamedParameter(stage, "IN.output_size")) cgGLSetParameter2f(p, size, size);
+        }
+        CGparameter decal = cgGetNamedParameter(f.fragment, "decal");
+        cgGLSetTextureParameter(decal, source);
+        cgGLEnableTextureParameter(decal);
+        cgGLBindProgram(f.vertex);
+        cgGLBindProgram(f.fragment);
+        EXPECT_EQ(cgGetError(), CG_NO_ERROR) << cgGetLastListing(context);
+
+        // Client arrays: ES 3.0 takes them from memory (WebGL 2 would need a buffer).
+        static const float corners[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+        CGparameter position = cgGetNamedParameter(f.vertex, "position");
+        CGparameter tex = cgGetNamedParameter(f.vertex, "tex");
+        cgGLSetParameterPointer(position, 2, GL_FLOAT, 0, corners);
+        cgGLSetParameterPointer(tex, 2, GL_FLOAT, 0, corners);
+        cgGLEnableClientState(position);
+        cgGLEnableClientState(tex);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
+        cgGLDisableClientState(position);
+        cgGLDisableClientState(tex);
+
+        std::vector<std::uint8_t> rgba(static_cast<size_t>(size * size * 4));
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, size, size, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        return cgref::fromBytes(rgba, size, size);
+    }
+
+    // Every pixel within two steps of 8 bits of the model.
+    static void expectImage(const cgref::Image& drawn, const cgref::Image& model) {
+        int wrong = 0;
+        for (int y = 0; y < model.height; ++y)
+            for (int x = 0; x < model.width; ++x)
+                for (int c = 0; c < 3; ++c) {
+                    long got = std::lround(drawn.at(x, y)[c] * 255), want = std::lround(model.at(x, y)[c] * 255);
+                    if (std::labs(got - want) > 2 && wrong++ < 5)
+                        ADD_FAILURE() << "pixel (" << x << ", " << y << ") channel " << c << ": drawn " << got
+                                      << ", model " << want;
+                }
+        EXPECT_EQ(wrong, 0);
+    }
+
+    static inline Zephra::Window* window = nullptr;
+    static inline Zephra::Platform::GLContext* glContext = nullptr;
+    CGcontext context = nullptr;
+    std::vector<GLuint> textures;
+};
+
+}  // namespace
+
+TEST_F(FilterCollectionOnES, ScalersAndMasksDrawWhatTheirModelsSay) {
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    ASSERT_EQ(std::strncmp(version, "OpenGL ES 3", 11), 0) << version;
+    cgref::Image blocky = cgref::blockyPicture(size / 2, size / 2, 3, 7);
+    expectImage(run(load("scale2x.cg"), upload(blocky), blocky.width, blocky.height), cgref::scale2x(blocky));
+    cgref::Image noisy = cgref::noisyPicture(size / 2, size / 4, 11);
+    expectImage(run(load("crt_mask.cg"), upload(noisy), noisy.width, noisy.height),
+                cgref::crtMask(noisy, size, size));
+    cgref::Image colours = cgref::blockyPicture(size, size, 4, 9);
+    expectImage(run(load("ntsc_chroma.cg"), upload(colours), size, size), cgref::ntscChroma(colours));
+}
+
+TEST_F(FilterCollectionOnES, BlurInTwoPassesThroughATexture) {
+    cgref::Image source = cgref::noisyPicture(size, size, 5);
+    cgref::Image across = run(load("blur_horizontal.cg"), upload(source), size, size);
+    cgref::Image modelAcross = cgref::fromBytes(cgref::toBytes(cgref::blurHorizontal(source)), size, size);
+    expectImage(across, modelAcross);
+    expectImage(run(load("blur_vertical.cg"), upload(across), size, size), cgref::blurVertical(modelAcross));
+}
+
+TEST_F(FilterCollectionOnES, TheGlslEsProfilesGiveWhatAnESContextGetsFromAnyProfile) {
+    std::string path = collection + "palette.cg";
+    CGprogram byContext = cgCreateProgramFromFile(context, CG_SOURCE, path.c_str(), CG_PROFILE_ARBFP1,
+                                                  "main_fragment", nullptr);
+    CGprogram byProfile = cgCreateProgramFromFile(context, CG_SOURCE, path.c_str(), CG_PROFILE_GLSLESF,
+                                                  "main_fragment", nullptr);
+    ASSERT_NE(byContext, nullptr);
+    ASSERT_NE(byProfile, nullptr);
+    EXPECT_STREQ(cgGetProgramString(byContext, CG_COMPILED_PROGRAM), cgGetProgramString(byProfile, CG_COMPILED_PROGRAM));
+    EXPECT_EQ(cgGetProfile("glslesv"), CG_PROFILE_GLSLESV);
+    EXPECT_STREQ(cgGetProfileString(CG_PROFILE_GLSLESF), "glslesf");
+    EXPECT_EQ(cgGLGetLatestProfile(CG_GL_VERTEX), CG_PROFILE_GLSLESV);
+    EXPECT_TRUE(cgGLIsProfileSupported(CG_PROFILE_GLSLESF));
+}
