@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/es_window.h"
 #include "Cg/cg.h"
 #include "Cg/cgGL.h"
 #include "collection_reference.h"
@@ -20,23 +21,19 @@
 
 namespace {
 
-using Zephra::Platform::ContextAPI;
-
 const std::string collection = std::string(ZEPHRA_SOURCE_DIR) + "/tests/cg/collection/";
 constexpr int size = 32;
 
 class FilterCollectionOnES : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        Zephra::Platform::setContextAPI(ContextAPI::ES);
-        window = new Zephra::Window(size, size, false);
-        glContext = Zephra::Platform::createGLContext(*window, 24, 8, 0, false);
-        Zephra::Platform::makeCurrent(*window, glContext);
+        window = new testsupport::ESWindow(size, size, false);
+        glContext = Zephra::Platform::createGLContext(**window, 24, 8, 0, false);
+        Zephra::Platform::makeCurrent(**window, glContext);
     }
     static void TearDownTestSuite() {
         Zephra::Platform::destroyGLContext(glContext);
         delete window;
-        Zephra::Platform::setContextAPI(ContextAPI::Desktop);
     }
     void SetUp() override {
         ASSERT_NE(glContext, nullptr);
@@ -140,7 +137,7 @@ protected:
         EXPECT_EQ(wrong, 0);
     }
 
-    static inline Zephra::Window* window = nullptr;
+    static inline testsupport::ESWindow* window = nullptr;
     static inline Zephra::Platform::GLContext* glContext = nullptr;
     CGcontext context = nullptr;
     std::vector<GLuint> textures;

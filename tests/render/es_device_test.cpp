@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/es_window.h"
 #include "Cg/cgGL.h"
 #include "media/font.h"
 #include "media/image_loader.h"
@@ -30,11 +31,6 @@ namespace {
 constexpr int width = 320;
 constexpr int height = 240;
 
-// Windows made while it lives speak `api`.
-struct ContextAPIChoice {
-    explicit ContextAPIChoice(ContextAPI api) { Platform::setContextAPI(api); }
-    ~ContextAPIChoice() { Platform::setContextAPI(ContextAPI::Desktop); }
-};
 
 std::unique_ptr<Texture> loadTexture(const char* path) {
     Utils::File file(path, Utils::Read);
@@ -56,9 +52,11 @@ void sprite(float x, float y, float size, float alpha) {
 // One frame as the game draws it: sky, sprites with blending and vertex
 // alpha, and the HUD text, through data/shader.cg. RGBA, bottom row first.
 std::vector<unsigned char> drawGameFrame(ContextAPI api, std::string& glslHead) {
-    ContextAPIChoice choice(api);
-    Window window(width, height, true);
-    Device device(window, 24, 8, 0, 0);
+    std::unique_ptr<Window> desktopWindow;
+    std::unique_ptr<testsupport::ESWindow> esWindow;
+    if (api == ContextAPI::ES) esWindow = std::make_unique<testsupport::ESWindow>(width, height, true);
+    else desktopWindow = std::make_unique<Window>(width, height, true);
+    Device device(esWindow ? **esWindow : *desktopWindow, 24, 8, 0, 0);
     std::vector<unsigned char> pixels(width * height * 4);
     {
         std::unique_ptr<char[]> source(Utils::readText("data/shader.cg"));
@@ -115,9 +113,8 @@ void keepShot(const std::vector<unsigned char>& rgba, const std::string& name) {
 }  // namespace
 
 TEST(ESDevice, StartsWithItsCgTestProgramsCompiledLoadedAndLinkedAsGlslEs) {
-    ContextAPIChoice choice(ContextAPI::ES);
-    Window window(width, height, true);
-    Device device(window, 24, 8, 0, 0);
+    testsupport::ESWindow window(width, height, true);
+    Device device(*window, 24, 8, 0, 0);
     EXPECT_EQ(std::strncmp(reinterpret_cast<const char*>(glGetString(GL_VERSION)), "OpenGL ES 3", 11), 0);
     EXPECT_EQ(cgGLGetLatestProfile(CG_GL_FRAGMENT), CG_PROFILE_GLSLESF);
     // ES has no rectangle textures: the driver's refusal reaches the

@@ -3,6 +3,7 @@
 // attribute slots the engine's ES path feeds.
 #pragma once
 
+#include "../support/es_window.h"
 #include "gl_fixture.h"
 #include "render/es/es_context.h"
 
@@ -12,6 +13,7 @@ class ESTest : public GLTest {
 protected:
     static void SetUpTestSuite() {
         Zephra::Platform::setContextAPI(Zephra::Platform::ContextAPI::ES);
+        testsupport::ESDriverStartUp startUp;
         GLTest::SetUpTestSuite();
     }
     static void TearDownTestSuite() {
