@@ -9,6 +9,7 @@
 #include <cmath>
 #include <string>
 
+#include "collection_host.h"
 #include "collection_reference.h"
 #include "gl_fixture.h"
 
@@ -41,18 +42,8 @@ protected:
     }
 
     unsigned upload(const cgref::Image& image) {
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        glBindTexture(GL_TEXTURE_2D, name);
-        std::vector<std::uint8_t> bytes = cgref::toBytes(image);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE, bytes.data());
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        textures.push_back(name);
-        return name;
+        textures.push_back(uploadPicture(image));
+        return textures.back();
     }
 
     void TearDown() override {
@@ -74,13 +65,7 @@ protected:
                                     CG_GL_MODELVIEW_PROJECTION_MATRIX, CG_GL_MATRIX_IDENTITY);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
-        // Either stage may declare the sizes; a host sets them where they are.
-        for (CGprogram stage : {f.vertex, f.fragment}) {
-            for (const char* name : {"IN.video_size", "IN.texture_size"})
-                if (CGparameter p = cgGetNamedParameter(stage, name))
-                    cgGLSetParameter2f(p, static_cast<float>(sourceWidth), static_cast<float>(sourceHeight));
-            if (CGparameter p = cgGetNamedParameter(stage, "IN.output_size")) cgGLSetParameter2f(p, size, size);
-        }
+        setFrameSizes(f.vertex, f.fragment, sourceWidth, sourceHeight, size);
         CGparameter decal = cgGetNamedParameter(f.fragment, "decal");
         cgGLSetTextureParameter(decal, source);
         cgGLEnableTextureParameter(decal);
@@ -98,29 +83,7 @@ protected:
         cgGLDisableClientState(position);
         cgGLDisableClientState(tex);
 
-        std::vector<std::uint8_t> rgba(static_cast<size_t>(size * size * 4));
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, size, size, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        return cgref::fromBytes(rgba, size, size);
-    }
-
-    // Every pixel within two steps of 8 bits of the model; `skip` marks the
-    // pixels the model cannot decide.
-    void expectImage(const cgref::Image& drawn, const cgref::Image& model, const std::vector<bool>& skip = {}) {
-        ASSERT_EQ(drawn.width, model.width);
-        ASSERT_EQ(drawn.height, model.height);
-        int wrong = 0;
-        for (int y = 0; y < model.height; ++y)
-            for (int x = 0; x < model.width; ++x) {
-                if (!skip.empty() && skip[static_cast<size_t>(y * model.width + x)]) continue;
-                for (int c = 0; c < 3; ++c) {
-                    long got = std::lround(drawn.at(x, y)[c] * 255), want = std::lround(model.at(x, y)[c] * 255);
-                    if (std::labs(got - want) > 2 && wrong++ < 5)
-                        ADD_FAILURE() << "pixel (" << x << ", " << y << ") channel " << c << ": drawn " << got
-                                      << ", model " << want;
-                }
-            }
-        EXPECT_EQ(wrong, 0);
+        return readWindow(size);
     }
 
     std::vector<GLuint> textures;

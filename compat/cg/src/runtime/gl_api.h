@@ -63,7 +63,8 @@ namespace cgrt {
     X(PFNGLBUFFERSUBDATAPROC, glBufferSubData)                          \
     X(PFNGLMAPBUFFERPROC, glMapBuffer)                                  \
     X(PFNGLUNMAPBUFFERPROC, glUnmapBuffer)                              \
-    X(PFNGLGETBUFFERPARAMETERIVPROC, glGetBufferParameteriv)
+    X(PFNGLGETBUFFERPARAMETERIVPROC, glGetBufferParameteriv)          \
+    X(PFNGLVERTEXATTRIB4FVPROC, glVertexAttrib4fv)
 
 struct GLApi {
 #define CGRT_DECLARE(type, name) type name = nullptr;

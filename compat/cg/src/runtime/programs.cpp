@@ -127,7 +127,7 @@ std::unique_ptr<_CGprogram> cgrt::compileProgram(CGcontext context, const std::s
         cgc::SourceInfo info;
         info.path = path;
         info.includeSource = includeSourceOf(context);
-        out = cgc::compileProgram(source, profileInfo->stage, entry, options, info, profileInfo->rules);
+        out = cgc::compileProgram(source, profileInfo->stage, entry, options, info, compileRules(*profileInfo));
     } catch (const std::bad_alloc&) {
         raise(CG_MEMORY_ALLOC_ERROR);
         return nullptr;
