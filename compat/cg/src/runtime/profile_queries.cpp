@@ -32,6 +32,8 @@ const struct NamedProfile {
     {CG_PROFILE_FP40, "fp40", CG_FRAGMENT_DOMAIN, OpenGL, Assembly},
     {CG_PROFILE_GLSLV, "glslv", CG_VERTEX_DOMAIN, OpenGL, Glsl},
     {CG_PROFILE_GLSLF, "glslf", CG_FRAGMENT_DOMAIN, OpenGL, Glsl},
+    {CG_PROFILE_GLSLESV, "glslesv", CG_VERTEX_DOMAIN, OpenGL, Glsl},
+    {CG_PROFILE_GLSLESF, "glslesf", CG_FRAGMENT_DOMAIN, OpenGL, Glsl},
     {CG_PROFILE_GLSLG, "glslg", CG_GEOMETRY_DOMAIN, OpenGL, Glsl},
     {CG_PROFILE_GLSLC, "glslc", CG_UNKNOWN_DOMAIN, OpenGL, Glsl},
     {CG_PROFILE_GP4VP, "gp4vp", CG_VERTEX_DOMAIN, OpenGL, Assembly},
@@ -76,7 +78,7 @@ const NamedProfile* lookUp(CGprofile profile) {
 // The profiles this library compiles for, in the order it prefers them.
 const CGprofile supported[] = {CG_PROFILE_GLSLV, CG_PROFILE_GLSLF, CG_PROFILE_ARBVP1, CG_PROFILE_ARBFP1,
                                CG_PROFILE_VP40,  CG_PROFILE_FP40,  CG_PROFILE_VP30,   CG_PROFILE_FP30,
-                               CG_PROFILE_VP20,  CG_PROFILE_FP20};
+                               CG_PROFILE_VP20,  CG_PROFILE_FP20,  CG_PROFILE_GLSLESV, CG_PROFILE_GLSLESF};
 
 const struct {
     CGdomain domain;

@@ -2,6 +2,7 @@
 #include "runtime/profiles.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "Cg/cgGL.h"
 #include "runtime/gl_api.h"
