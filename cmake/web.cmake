@@ -47,14 +47,16 @@ set(ZEPHRA_NODE node CACHE STRING "Node.js, which runs the suites built for WebA
 # it. Only the functions that can be on the stack at that wait are rewritten
 # (ASYNCIFY_ONLY); everything else runs at full speed.
 set(ZEPHRA_WEB_ASYNCIFY_ONLY
-  main
-  GameLoop::runFrame\(\)
-  GameLoop::present\(\)
-  Zephra::Device::update\(\)
-  Zephra::Platform::swapBuffers\(Zephra::Window&\)
+  "main"
+  "GameLoop::runFrame()"
+  "GameLoop::present()"
+  "Zephra::Device::update()"
+  "Zephra::Platform::swapBuffers(Zephra::Window&)"
   CACHE STRING "The functions on the stack when the page waits for its next frame")
+# One name a line: a response file needs no quoting of the parentheses.
+list(JOIN ZEPHRA_WEB_ASYNCIFY_ONLY "\n" only)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/asyncify_only.txt CONTENT "${only}\n")
 function(zephra_web_page target)
-  list(JOIN ZEPHRA_WEB_ASYNCIFY_ONLY "\",\"" only)
   set_target_properties(${target} PROPERTIES
     OUTPUT_NAME pouncer SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
   target_link_options(${target} PRIVATE
@@ -63,8 +65,11 @@ function(zephra_web_page target)
     -sALLOW_MEMORY_GROWTH=1
     -sFORCE_FILESYSTEM=1
     -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=ccall
-    -sASYNCIFY=1 "SHELL:-sASYNCIFY_ONLY=[\"${only}\"]"
-    "SHELL:-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=[\"$autoResumeAudioContext\",\"$dynCall\"]")
+    -sASYNCIFY=1 -sASYNCIFY_ONLY=@${CMAKE_BINARY_DIR}/asyncify_only.txt
+    --js-library ${PROJECT_SOURCE_DIR}/engine/platform/web/web_library.js
+    -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=zephra_runtime_functions)
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+    ${PROJECT_SOURCE_DIR}/engine/platform/web/web_library.js)
 endfunction()
 
 # zephra_node_program(TARGET): links TARGET to run under Node.js, reading and

@@ -66,13 +66,19 @@ unpacked() {
   echo "$work/src-$1"
 }
 
+# zlib's CMake names a Windows resource file on every platform, and Debian's
+# trimmed source lacks it: the static library is compiled directly.
 build_zlib() {
   local src; src=$(unpacked zlib)
-  cmake_build zlib "$src" zlibstatic
-  mkdir -p "$stage/lib" "$stage/include"
-  cp "$work/build-zlib/libz.a" "$stage/lib/libz.a" 2>/dev/null ||
-    cp "$work/build-zlib/libzlibstatic.a" "$stage/lib/libz.a"
-  cp "$src/zlib.h" "$work/build-zlib/zconf.h" "$stage/include/"
+  local name objects=()
+  mkdir -p "$work/build-zlib" "$stage/lib" "$stage/include"
+  for name in adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback inffast \
+              inflate inftrees trees uncompr zutil; do
+    emcc -O3 -DHAVE_UNISTD_H -c "$src/$name.c" -o "$work/build-zlib/$name.o"
+    objects+=("$work/build-zlib/$name.o")
+  done
+  emar rcs "$stage/lib/libz.a" "${objects[@]}"
+  cp "$src/zlib.h" "$src/zconf.h" "$stage/include/"
 }
 
 build_png() {
@@ -130,8 +136,12 @@ build_gtest() {
     -Dgtest_disable_pthreads=ON -DCMAKE_CXX_FLAGS=-fexceptions
 }
 
+# run NAME: one library, its output in a log shown only when it fails.
+# Never called as part of a && or || list: bash ignores errexit inside
+# anything run there, and a failed step would go unnoticed.
 run() {
   local log=$work/$1.log start=$SECONDS
+  # In the background, so that the build function is not part of a list either.
   "build_$1" >"$log" 2>&1 &
   if wait $!; then
     echo "  $1: $((SECONDS - start)) s" >&2
@@ -141,11 +151,14 @@ run() {
     return 1
   fi
 }
-
-(run sdl2 && run mixer) &
+# Each lane a subshell in the background, where errexit holds: SDL2's long,
+# mostly single-threaded configure runs beside the image libraries.
+(run sdl2; run mixer) &
 lane=$!
+(run zlib; run png; run freetype; run jpeg; run gtest) &
+main=$!
 status=0
-run zlib && run png && run freetype && run jpeg && run gtest || status=1
+wait "$main" || status=1
 wait "$lane" || status=1
 [ "$status" -eq 0 ] || exit 1
 

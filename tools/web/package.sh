@@ -45,7 +45,8 @@ if [ -n "$omit" ]; then
   rm "$stage/data/$omit"
 fi
 (cd "$stage" && python3 "$(em-config EMSCRIPTEN_ROOT)/tools/file_packager.py" \
-   "$out/pouncer.data" --preload data --js-output="$out/pouncer.data.js" --no-node >/dev/null)
+   "$out/pouncer.data" --preload data --js-output="$out/pouncer.data.js" --no-node \
+   2> >(grep -v "Remember to build the main file with" >&2) >/dev/null)
 [ -n "$site" ] && exit 0
 
 # The page carries these libraries inside pouncer.wasm, and the font is
