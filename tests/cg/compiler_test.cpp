@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cg_test_sources.h"
-#include "compiler/compile.h"
+#include "driver/compile.h"
 
 using cgc::Stage;
 
@@ -69,8 +69,8 @@ TEST(CgCompiler, PreprocessorDefinesConditionsAndLines) {
     ASSERT_TRUE(out.ok) << out.listing;
     EXPECT_NE(out.glsl.find("(0.5 * 2.0)"), std::string::npos) << out.glsl;
 
-    expectError("#ifndef X\n#error X is missing\n#endif\n", "(2) : error: #error X is missing");
-    expectError("\n#line 40\nfloat4 main(): COLOR { return y; }\n", "(40) : error: 'y' is not declared");
+    expectError("#ifndef X\n#error X is missing\n#endif\n", "(2,2): error: #error X is missing");
+    expectError("\n#line 40\nfloat4 main(): COLOR { return y; }\n", "(40,31): error: 'y' is not declared");
     EXPECT_TRUE(compile("float4 main(): COLOR { return V; }", Stage::Fragment, "main", {"-DV=float4(1,0,0,1)"}).ok);
     expectError("#if 1\nfloat4 main(): COLOR { return 1; }\n", "#if is not closed");
     expectError("#if 1 / 0\n#endif\n", "division by zero");
@@ -81,12 +81,12 @@ TEST(CgCompiler, PreprocessorDefinesConditionsAndLines) {
 }
 
 TEST(CgCompiler, SyntaxAndTypeErrorsNameTheirLine) {
-    expectError("float4 main(): COLOR\n{\n  return float4(1, 1, 1, 1)\n}\n", "(4) : error: expected ';'");
+    expectError("float4 main(): COLOR\n{\n  return float4(1, 1, 1, 1)\n}\n", "(4,1): error: expected ';'");
     expectError("float4 main(): COLOR\n{\n  float3 v = 1;\n  float2x2 m = 0;\n  return v + m;\n}\n",
-                "(5) : error: operator '+' cannot combine float3 and float2x2");
-    expectError("float4 main(): COLOR {\n sampler2D s;\n return 1;\n}", "(2) : error: sampler 's' must be a global");
+                "(5,12): error: operator '+' cannot combine float3 and float2x2");
+    expectError("float4 main(): COLOR {\n sampler2D s;\n return 1;\n}", "(2,12): error: sampler 's' must be a global");
     expectError("float4 main(): COLOR { return nothing(1); }", "function 'nothing' is not declared");
-    expectError("const float k = 1;\nfloat4 main(): COLOR { k = 2; return k; }", "(2) : error: cannot assign to const 'k'");
+    expectError("const float k = 1;\nfloat4 main(): COLOR { k = 2; return k; }", "(2,26): error: cannot assign to const 'k'");
     expectError("float4 main(): COLOR { float4 v = 0; v.xx = 1; return v; }", "cannot assign to this expression");
     expectError("float4 main(): COLOR { float4 v; return v.xq; }", "'xq' is not a valid swizzle");
     expectError("float4 main(): COLOR { float a[2]; return a[2]; }", "index 2 is out of range");
@@ -95,7 +95,7 @@ TEST(CgCompiler, SyntaxAndTypeErrorsNameTheirLine) {
     expectError("sampler2D s; float4 main(float4 p: POSITION): POSITION { return tex2D(s, p.xy); }",
                 "texture lookups are only available in fragment programs", Stage::Vertex);
     expectError("float4 main(float4 p): COLOR { return p; }", "needs a semantic");
-    expectError("float4 other(): COLOR { return 1; }", "(0) : error: entry function 'main' is not defined");
+    expectError("float4 other(): COLOR { return 1; }", "(0,1): error: entry function 'main' is not defined");
 }
 
 TEST(CgCompiler, NestingAndErrorFloodsAreBounded) {

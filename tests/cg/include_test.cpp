@@ -10,7 +10,7 @@
 
 #include "../utils/temp_dir.h"
 #include "Cg/cg.h"
-#include "compiler/compile.h"
+#include "driver/compile.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ TEST_F(CgInclude, RelativeToTheIncluderThenMinusIFoldersWithGuardsAndOnce) {
     // listing names the including file and line.
     cgc::CompileOutput missing = compileFile("shaders/main.cg");
     EXPECT_FALSE(missing.ok);
-    EXPECT_TRUE(contains(missing.listing, dir + "/shaders/main.cg(4) : error: cannot open include file 'lib.inc'"))
+    EXPECT_TRUE(contains(missing.listing, dir + "/shaders/main.cg(4,2): error: cannot open include file 'lib.inc'"))
         << missing.listing;
     cgc::CompileOutput glued = compileFile("shaders/main.cg", {"-I" + dir + "/lib"});
     EXPECT_TRUE(glued.ok) << glued.listing;
@@ -83,16 +83,16 @@ TEST_F(CgInclude, DiagnosticsNameTheFileAndLineThroughIncludes) {
           "#include \"warn.inc\"\n#include \"bad.inc\"\nfloat4 main(): COLOR { return undefinedName; }\n");
     cgc::CompileOutput out = compileFile("shaders/main.cg");
     EXPECT_FALSE(out.ok);
-    EXPECT_TRUE(contains(out.listing, dir + "/shaders/warn.inc(1) : warning: #warning careful")) << out.listing;
-    EXPECT_TRUE(contains(out.listing, dir + "/shaders/bad.inc(3) : error: 'yz' is not a valid swizzle")) << out.listing;
-    EXPECT_TRUE(contains(out.listing, dir + "/shaders/main.cg(3) : error: 'undefinedName' is not declared")) << out.listing;
+    EXPECT_TRUE(contains(out.listing, dir + "/shaders/warn.inc(1,2): warning: #warning careful")) << out.listing;
+    EXPECT_TRUE(contains(out.listing, dir + "/shaders/bad.inc(3,33): error: 'yz' is not a valid swizzle")) << out.listing;
+    EXPECT_TRUE(contains(out.listing, dir + "/shaders/main.cg(3,31): error: 'undefinedName' is not declared")) << out.listing;
     // A syntax error inside an include stops the compile at its own line.
     write("shaders/syntax.inc", "\n\nfloat f( {\n");
     write("shaders/s.cg", "// first\n#include \"syntax.inc\"\n");
-    EXPECT_TRUE(contains(compileFile("shaders/s.cg").listing, dir + "/shaders/syntax.inc(3) : error:"));
+    EXPECT_TRUE(contains(compileFile("shaders/s.cg").listing, dir + "/shaders/syntax.inc(3,10): error:"));
     // #line renumbers and renames what follows.
     write("shaders/l.cg", "#line 100 \"virtual.cg\"\nfloat4 main(): COLOR { return x; }\n");
-    EXPECT_TRUE(contains(compileFile("shaders/l.cg").listing, "virtual.cg(100) : error: 'x' is not declared"));
+    EXPECT_TRUE(contains(compileFile("shaders/l.cg").listing, "virtual.cg(100,31): error: 'x' is not declared"));
 }
 
 TEST_F(CgInclude, CyclesEndAtTheDepthLimitAndNamesAreChecked) {
@@ -102,7 +102,7 @@ TEST_F(CgInclude, CyclesEndAtTheDepthLimitAndNamesAreChecked) {
     cgc::CompileOutput out = compileFile("shaders/main.cg");
     EXPECT_FALSE(out.ok);
     EXPECT_TRUE(contains(out.listing, "#include is nested more than 32 deep: does 'a.inc' include itself?")) << out.listing;
-    EXPECT_TRUE(contains(out.listing, "b.inc(2) : error:")) << out.listing;
+    EXPECT_TRUE(contains(out.listing, "b.inc(2,2): error:")) << out.listing;
 
     // Each file including the next twice would read 2^20 files.
     for (int i = 0; i < 20; ++i) {
@@ -114,8 +114,8 @@ TEST_F(CgInclude, CyclesEndAtTheDepthLimitAndNamesAreChecked) {
 
     write("shaders/n.cg", "#include nothing\n#include \"\"\n#include \"shaders\"\n");
     cgc::CompileOutput bad = compileFile("shaders/n.cg");
-    EXPECT_TRUE(contains(bad.listing, "(1) : error: #include needs a file name")) << bad.listing;
-    EXPECT_TRUE(contains(bad.listing, "(2) : error: cannot open include file ''")) << bad.listing;
+    EXPECT_TRUE(contains(bad.listing, "(1,2): error: #include needs a file name")) << bad.listing;
+    EXPECT_TRUE(contains(bad.listing, "(2,2): error: cannot open include file ''")) << bad.listing;
     // A folder is no file.
     write("shaders/d.cg", "#include \"../shaders\"\n");
     EXPECT_TRUE(contains(compileFile("shaders/d.cg").listing, "cannot open include file '../shaders'"));
@@ -153,7 +153,7 @@ TEST_F(CgInclude, ContextFilesCallbackAndProgramsFromFiles) {
 
     cgSetCompilerIncludeString(context, "colors.inc", nullptr);  // removed again
     EXPECT_EQ(cgCreateProgram(context, CG_SOURCE, source, CG_PROFILE_ARBFP1, "main", nullptr), nullptr);
-    EXPECT_TRUE(contains(cgGetLastListing(context), "(1) : error: cannot open include file 'colors.inc'"));
+    EXPECT_TRUE(contains(cgGetLastListing(context), "(1,2): error: cannot open include file 'colors.inc'"));
     EXPECT_EQ(cgGetError(), CG_COMPILER_ERROR);
 
     write("shaders/prog.cg", "#include \"disk.inc\"\nfloat4 main(): COLOR { return three(); }\n");

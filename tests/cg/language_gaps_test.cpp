@@ -2,7 +2,7 @@
 // warnings they earn, and the diagnostics of what stays invalid.
 #include <gtest/gtest.h>
 
-#include "compiler/compile.h"
+#include "driver/compile.h"
 
 using cgc::Stage;
 
@@ -32,7 +32,7 @@ TEST(CgGaps, VaryingMembersWithoutSemantics) {
     EXPECT_TRUE(contains(out.glsl, "cg_arg0.m_dummy = bool(0);")) << out.glsl;
     EXPECT_FALSE(contains(out.glsl, "m_scratch;\n    gl_"));
     // A parameter of its own still needs a semantic.
-    expectError("float4 main(float4 p): COLOR { return p; }", "(1) : error: parameter 'p' needs a semantic");
+    expectError("float4 main(float4 p): COLOR { return p; }", "(1,20): error: parameter 'p' needs a semantic");
 }
 
 TEST(CgGaps, TextureFormsCheckedAndRefusedWhereReached) {
@@ -52,7 +52,7 @@ TEST(CgGaps, TextureFormsCheckedAndRefusedWhereReached) {
     EXPECT_TRUE(contains(out.glsl, "texture2DRectProj(fu_rect, l_uv.xyz)"));
 
     expectError("sampler2D s; float4 main(float2 uv: TEXCOORD0): COLOR {\n return tex2Dsize(s, 0).xyzz; }",
-                "(2) : error: 'tex2Dsize' is not available in the arbvp1 and arbfp1 profiles");
+                "(2,9): error: 'tex2Dsize' is not available in the arbvp1 and arbfp1 profiles");
     expectError("sampler2D s; float4 main(float2 uv: TEXCOORD0): COLOR { return tex2D(s, uv, uv); }",
                 "'tex2D' takes 2 or 4 arguments, 3 given");
     expectError("sampler2D s; float4 main(float2 uv: TEXCOORD0): COLOR { return tex2Dlod(s, uv, uv, uv); }",
@@ -96,14 +96,14 @@ TEST(CgGaps, QualifiersArraySizesAndNames) {
     EXPECT_EQ(out.uniforms[5].name, "params.w[4]");
 
     expectError("float4 x; float4 main(): COLOR {\n float a[x.x]; return 1; }",
-                "(2) : error: array size must be a constant whole number from 1 to 4096");
+                "(2,10): error: array size must be a constant whole number from 1 to 4096");
     expectError("float4 main(): COLOR { int n = 2; float a[n]; return 1; }", "array size must be a constant");
     expectError("static const int N = 0; float4 main(): COLOR { float a[N - 1]; return 1; }", "array size must be");
     expectError("float4 main(): COLOR { float a[1 / 0]; return 1; }", "array size must be");
     expectError("static const int N = 2; float f(int N) {\n float a[N]; return 1; }\nfloat4 main(): COLOR { return f(1); }",
-                "(2) : error: array size must be");
+                "(2,10): error: array size must be");
     // A constant of a function does not reach the next one.
-    expectError("void f() { const int K = 2; }\nfloat4 main(): COLOR { float a[K]; return 1; }", "(2) : error: array size");
+    expectError("void f() { const int K = 2; }\nfloat4 main(): COLOR { float a[K]; return 1; }", "(2,32): error: array size");
     expectError("float4 main(out uniform float4 c: COLOR): COLOR { return 1; }", "a uniform parameter cannot be out");
 }
 
@@ -115,9 +115,9 @@ TEST(CgGaps, TruncationWarnsAndUniformsCopy) {
         "void brighten() { tint.rgb *= 2; }\n"
         "float4 main(float4 c: COLOR0): COLOR {\n  float x = c.xyz;\n  brighten();\n  return float4(cut(c) * x, pick(c));\n}\n");
     ASSERT_TRUE(out.ok) << out.listing;
-    EXPECT_TRUE(contains(out.listing, "(4) : warning: implicit truncation of float4 to float3")) << out.listing;
-    EXPECT_TRUE(contains(out.listing, "(8) : warning: implicit truncation of float3 to float")) << out.listing;
-    EXPECT_TRUE(contains(out.listing, "(10) : warning: implicit truncation of float4 to float2")) << out.listing;
+    EXPECT_TRUE(contains(out.listing, "(4,10): warning: implicit truncation of float4 to float3")) << out.listing;
+    EXPECT_TRUE(contains(out.listing, "(8,14): warning: implicit truncation of float3 to float")) << out.listing;
+    EXPECT_TRUE(contains(out.listing, "(10,34): warning: implicit truncation of float4 to float2")) << out.listing;
     // The uniform stays for the runtime to set; the code reads and writes a copy.
     EXPECT_TRUE(contains(out.glsl, "uniform vec4 fu_tint;"));
     EXPECT_TRUE(contains(out.glsl, "g_tint = fu_tint;"));

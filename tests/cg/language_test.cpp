@@ -2,7 +2,7 @@
 // the diagnostics of what is not taken.
 #include <gtest/gtest.h>
 
-#include "compiler/compile.h"
+#include "driver/compile.h"
 
 using cgc::Stage;
 
@@ -30,8 +30,8 @@ TEST(CgLanguage, MacrosPasteStringizeAndRescan) {
     EXPECT_TRUE(contains(out.glsl, "uniform float fu_myValue;"));
     EXPECT_TRUE(contains(out.glsl, "(fu_myValue + fu_myValue)"));
     cgc::CompileOutput bad = fragment("#define F(a, b) a\nfloat4 main(): COLOR { return F(1); }");
-    EXPECT_TRUE(contains(bad.listing, "(2) : error: macro 'F' takes 2 arguments, 1 given")) << bad.listing;
-    EXPECT_TRUE(contains(fragment("#include \"x.cg\"\n").listing, "(1) : error: cannot open include file 'x.cg'"));
+    EXPECT_TRUE(contains(bad.listing, "(2,31): error: macro 'F' takes 2 arguments, 1 given")) << bad.listing;
+    EXPECT_TRUE(contains(fragment("#include \"x.cg\"\n").listing, "(1,2): error: cannot open include file 'x.cg'"));
     EXPECT_TRUE(contains(fragment("#else\n").listing, "#else without #if"));
 }
 
@@ -56,7 +56,7 @@ TEST(CgLanguage, InitializersOverloadsAndOutParameters) {
 
     EXPECT_TRUE(contains(fragment("float4 main(): COLOR { float2 v = {1, 2, 3}; return 1; }").listing, "float2 needs 2 values, 3 given"));
     EXPECT_TRUE(contains(fragment("void f(out float x) { x = 1; }\nfloat4 main(): COLOR { f(2); return 1; }").listing,
-                         "(2) : error: no function 'f' takes (int)"));
+                         "(2,24): error: no function 'f' takes (int)"));
     // A uniform changed inside the program is a copy of its own (see CgGaps).
     EXPECT_TRUE(fragment("float4 c; float4 main(): COLOR { c = 1; return c; }").ok);
     EXPECT_TRUE(contains(fragment("float4 k = k2; float4 main(): COLOR { return 1; }").listing, "'k2' is not declared"));
@@ -98,5 +98,5 @@ TEST(CgLanguage, GlobalsMayReadUniformsButNotCallFunctions) {
     EXPECT_TRUE(contains(out.glsl, "uniform vec4 fu_tint;"));
     EXPECT_TRUE(contains(out.glsl, "g_twice = (fu_tint * 2.0);"));
     EXPECT_TRUE(contains(fragment("float f() { return 1; }\nstatic float x = f();\nfloat4 main(): COLOR { return x; }").listing,
-                         "(2) : error: the initial value of a global cannot call 'f'"));
+                         "(2,18): error: the initial value of a global cannot call 'f'"));
 }

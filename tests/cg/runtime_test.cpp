@@ -29,14 +29,14 @@ TEST_F(CgRuntime, CompileErrorsGiveNullOneCallbackAndAListing) {
     EXPECT_EQ(cgCreateProgram(context, CG_SOURCE, syntax, CG_PROFILE_ARBFP1, "main", nullptr), nullptr);
     EXPECT_EQ(callbackCalls, 1);
     ASSERT_NE(cgGetLastListing(context), nullptr);
-    EXPECT_EQ(std::string(cgGetLastListing(context)).rfind("(3) : error: ", 0), 0u) << cgGetLastListing(context);
+    EXPECT_EQ(std::string(cgGetLastListing(context)).rfind("(3,1): error: ", 0), 0u) << cgGetLastListing(context);
     EXPECT_EQ(cgGetError(), CG_COMPILER_ERROR);
     EXPECT_EQ(cgGetError(), CG_NO_ERROR);
 
     const char* type = "float4 main(): COLOR {\n  float3 v = 1;\n  return v.w;\n}\n";
     EXPECT_EQ(cgCreateProgram(context, CG_SOURCE, type, CG_PROFILE_ARBFP1, "main", nullptr), nullptr);
     EXPECT_EQ(callbackCalls, 2);
-    EXPECT_EQ(std::string(cgGetLastListing(context)).rfind("(3) : error: 'w' is not a valid swizzle", 0), 0u);
+    EXPECT_EQ(std::string(cgGetLastListing(context)).rfind("(3,11): error: 'w' is not a valid swizzle", 0), 0u) << cgGetLastListing(context);
     EXPECT_EQ(cgGetError(), CG_COMPILER_ERROR);
     EXPECT_EQ(cgGetError(), CG_NO_ERROR);
 
@@ -54,7 +54,7 @@ TEST_F(CgRuntime, ACallbackThatThrowsLeavesTheRuntimeUsable) {
         cgCreateProgram(context, CG_SOURCE, "float4 main(): COLOR { return }", CG_PROFILE_ARBFP1, "main", nullptr);
         FAIL() << "no exception";
     } catch (const CompileFailure& f) {
-        EXPECT_NE(f.message.find("(1) : error: "), std::string::npos) << f.message;
+        EXPECT_NE(f.message.find("(1,31): error: "), std::string::npos) << f.message;
     }
     EXPECT_THROW(cgGLEnableProfile(static_cast<CGprofile>(1234)), CompileFailure);
     EXPECT_THROW(cgGLBindProgram(nullptr), CompileFailure);

@@ -119,7 +119,7 @@ void cgSetErrorCallback(CGerrorCallbackFunc callback);
 /* The last error, cleared by reading it. */
 CGerror cgGetError(void);
 const char* cgGetErrorString(CGerror error);
-/* Diagnostics of the last compile, "(LINE) : error: MESSAGE" per line, or NULL. */
+/* Diagnostics of the last compile, "FILE(LINE,COLUMN): error: MESSAGE" per line, or NULL. */
 const char* cgGetLastListing(CGcontext context);
 
 CGprogram cgCreateProgram(CGcontext context, CGenum programType, const char* program,

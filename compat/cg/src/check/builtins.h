@@ -1,7 +1,7 @@
 // The standard library functions: how each is checked and what it becomes.
 #pragma once
 
-#include "compiler/types.h"
+#include "base/types.h"
 
 namespace cgc {
 

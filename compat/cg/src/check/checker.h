@@ -2,7 +2,7 @@
 // the entry uses it, as a compiler of the whole source would.
 #pragma once
 
-#include "compiler/diagnostics.h"
+#include "base/diagnostics.h"
 #include "parse/ast.h"
 
 namespace cgc {

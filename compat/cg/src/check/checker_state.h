@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/diagnostics.h"
+#include "base/diagnostics.h"
 #include "parse/ast.h"
 
 namespace cgc {

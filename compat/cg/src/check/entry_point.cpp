@@ -5,8 +5,8 @@
 #include <map>
 #include <set>
 
-#include "check/semantics.h"
-#include "compiler/naming.h"
+#include "base/semantics.h"
+#include "base/naming.h"
 
 namespace cgc {
 namespace {

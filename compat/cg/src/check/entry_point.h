@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "compiler/compile.h"
-#include "compiler/diagnostics.h"
+#include "base/program_info.h"
+#include "base/source.h"
+#include "base/diagnostics.h"
 #include "parse/ast.h"
 
 namespace cgc {

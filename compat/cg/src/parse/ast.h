@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "compiler/types.h"
+#include "base/types.h"
 #include "parse/node_arena.h"
-#include "parse/operators.h"
+#include "base/operators.h"
 
 namespace cgc {
 

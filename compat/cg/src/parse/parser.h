@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "compiler/diagnostics.h"
-#include "compiler/token.h"
+#include "base/diagnostics.h"
+#include "base/token.h"
 #include "parse/ast.h"
 #include "preprocess/preprocessor.h"
 

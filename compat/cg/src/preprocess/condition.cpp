@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/operators.h"
+
 namespace cgc {
 namespace {
 
@@ -46,22 +48,14 @@ private:
         return c ? a : b;
     }
 
-    static int precedence(const std::string& op) {
-        static const char* const levels[][5] = {
-            {"||"}, {"&&"}, {"|"}, {"^"}, {"&"}, {"==", "!="}, {"<", ">", "<=", ">="},
-            {"<<", ">>"}, {"+", "-"}, {"*", "/", "%"}};
-        for (int level = 0; level < 10; ++level)
-            for (const char* o : levels[level])
-                if (o && op == o) return level;
-        return -1;
-    }
-
+    // The parser's operators and precedence: #if and the language agree on
+    // how "a | b == c" groups.
     long long binary(int minLevel, int depth) {
         long long left = unary(depth + 1);
         while (pos < tokens.size() && tokens[pos].kind == TokenKind::Punct) {
-            std::string op = tokens[pos].text;
+            Op op = binaryOperator(tokens[pos].text);
             int level = precedence(op);
-            if (level < minLevel) break;
+            if (level < 0 || level < minLevel) break;
             ++pos;
             long long right = binary(level + 1, depth + 1);
             left = apply(op, left, right);
@@ -69,36 +63,46 @@ private:
         return left;
     }
 
-    static long long apply(const std::string& op, long long a, long long b) {
+    static long long apply(Op op, long long a, long long b) {
         // Unsigned arithmetic wraps instead of overflowing.
         unsigned long long ua = static_cast<unsigned long long>(a), ub = static_cast<unsigned long long>(b);
-        if (op == "||") return a || b;
-        if (op == "&&") return a && b;
-        if (op == "|") return a | b;
-        if (op == "^") return a ^ b;
-        if (op == "&") return a & b;
-        if (op == "==") return a == b;
-        if (op == "!=") return a != b;
-        if (op == "<") return a < b;
-        if (op == ">") return a > b;
-        if (op == "<=") return a <= b;
-        if (op == ">=") return a >= b;
-        if (op == "<<") return static_cast<long long>(ua << (ub & 63));
-        if (op == ">>") return a >> (ub & 63);
-        if (op == "+") return static_cast<long long>(ua + ub);
-        if (op == "-") return static_cast<long long>(ua - ub);
-        if (op == "*") return static_cast<long long>(ua * ub);
+        switch (op) {
+        case Op::Or: return a || b;
+        case Op::And: return a && b;
+        case Op::BitOr: return a | b;
+        case Op::BitXor: return a ^ b;
+        case Op::BitAnd: return a & b;
+        case Op::Equal: return a == b;
+        case Op::NotEqual: return a != b;
+        case Op::Less: return a < b;
+        case Op::Greater: return a > b;
+        case Op::LessEqual: return a <= b;
+        case Op::GreaterEqual: return a >= b;
+        case Op::ShiftLeft: return static_cast<long long>(ua << (ub & 63));
+        case Op::ShiftRight: return a >> (ub & 63);
+        case Op::Add: return static_cast<long long>(ua + ub);
+        case Op::Subtract: return static_cast<long long>(ua - ub);
+        case Op::Multiply: return static_cast<long long>(ua * ub);
+        default: break;
+        }
         if (b == 0) throw BadCondition{"division by zero in #if"};
-        if (a == (-9223372036854775807LL - 1) && b == -1) return op == "/" ? a : 0;
-        return op == "/" ? a / b : a % b;
+        if (a == (-9223372036854775807LL - 1) && b == -1) return op == Op::Divide ? a : 0;
+        return op == Op::Divide ? a / b : a % b;
     }
 
     long long unary(int depth) {
         guard(depth);
-        if (accept("-")) return static_cast<long long>(0ull - static_cast<unsigned long long>(unary(depth + 1)));
-        if (accept("+")) return unary(depth + 1);
-        if (accept("!")) return !unary(depth + 1);
-        if (accept("~")) return ~unary(depth + 1);
+        if (pos < tokens.size() && tokens[pos].kind == TokenKind::Punct) {
+            Op op = prefixOperator(tokens[pos].text);
+            if (op == Op::Negate || op == Op::Plus || op == Op::Not || op == Op::BitNot) {
+                ++pos;
+                long long v = unary(depth + 1);
+                if (op == Op::Negate) return static_cast<long long>(0ull - static_cast<unsigned long long>(v));
+                if (op == Op::Not) return !v;
+                if (op == Op::BitNot) return ~v;
+                return v;
+            }
+        }
         if (accept("(")) {
             long long v = ternary(depth + 1);
             if (!accept(")")) throw BadCondition{"expected ')' in #if"};

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "compiler/diagnostics.h"
-#include "compiler/token.h"
+#include "base/diagnostics.h"
+#include "base/token.h"
 
 namespace cgc {
 

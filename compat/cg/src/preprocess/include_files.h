@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/compile.h"
+#include "base/source.h"
 
 namespace cgc {
 

@@ -1,5 +1,6 @@
 #include "preprocess/lexer.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
@@ -67,6 +68,7 @@ private:
     const std::string& src;
     Diagnostics& diag;
     size_t pos = 0;
+    size_t lineStart = 0;  // where the current line begins in src
     int line;
     bool startsLine = true;
     bool spacePending = false;  // whitespace skipped before the next token
@@ -89,23 +91,28 @@ private:
             if (c == '\n') {
                 ++line;
                 ++pos;
+                lineStart = pos;
                 startsLine = true;
             } else if (c == '\\' && (peek(1) == '\n' || (peek(1) == '\r' && peek(2) == '\n'))) {
                 pos += peek(1) == '\r' ? 3 : 2;
                 ++line;
+                lineStart = pos;
             } else if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
                 ++pos;
             } else if (c == '/' && peek(1) == '/') {
                 while (pos < src.size() && src[pos] != '\n') ++pos;
             } else if (c == '/' && peek(1) == '*') {
-                int startLine = line;
+                int start = here();
                 pos += 2;
                 while (pos < src.size() && !(src[pos] == '*' && peek(1) == '/')) {
-                    if (src[pos] == '\n') ++line;
+                    if (src[pos] == '\n') {
+                        ++line;
+                        lineStart = pos + 1;
+                    }
                     ++pos;
                 }
                 if (pos >= src.size()) {
-                    diag.error(startLine, "comment is not closed");
+                    diag.error(start, "comment is not closed");
                     return true;
                 }
                 pos += 2;
@@ -117,10 +124,13 @@ private:
         return skipped;
     }
 
+    // The location of the character at pos.
+    int here() const { return locationAt(line, static_cast<int>(std::min<size_t>(pos - lineStart + 1, maxColumn))); }
+
     void make(Token& token, TokenKind kind, size_t start) {
         token.kind = kind;
         token.text.assign(src.data() + start, pos - start);
-        token.line = line;
+        token.line = locationAt(line, static_cast<int>(std::min<size_t>(start - lineStart + 1, maxColumn)));
     }
 
     void next(Token& token) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "compiler/diagnostics.h"
-#include "compiler/token.h"
+#include "base/diagnostics.h"
+#include "base/token.h"
 
 namespace cgc {
 

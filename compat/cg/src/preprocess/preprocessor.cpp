@@ -136,7 +136,7 @@ private:
                 f.inLine = false;
             }
             flush();
-            int nextLine = line.back().line + 1;
+            int nextLine = lineOfLocation(line.back().line) + 1;
             line.erase(line.begin());
             directive(line.empty() ? Token() : line[0], line, nextLine);
             return true;
@@ -173,7 +173,7 @@ private:
 
     // nextLine is the location of the line after the directive.
     void directive(const Token& first, std::vector<Token>& args, int nextLine) {
-        int line = args.empty() ? nextLine - 1 : first.line;
+        int line = args.empty() ? locationAt(nextLine - 1, 1) : first.line;
         if (args.empty()) return;  // the null directive
         const Token& name = args[0];
         std::vector<Token> rest(args.begin() + 1, args.end());

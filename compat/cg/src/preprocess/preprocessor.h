@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "compiler/compile.h"
-#include "compiler/diagnostics.h"
-#include "compiler/token.h"
+#include "base/source.h"
+#include "base/diagnostics.h"
+#include "base/token.h"
 
 namespace cgc {
 

@@ -34,7 +34,7 @@ std::unique_ptr<LinkedPair> link(_CGprogram* vertex, _CGprogram* fragment) {
     gl.glGetProgramiv(pair->program, GL_LINK_STATUS, &ok);
     if (!ok) {
         _CGprogram* any = vertex ? vertex : fragment;
-        any->context->listing = "(0) : error: linking failed: " + programLog(pair->program);
+        any->context->listing = "(0,1): error: linking failed: " + programLog(pair->program);
         any->context->hasListing = true;
         gl.glDeleteProgram(pair->program);
         return nullptr;

@@ -2,7 +2,7 @@
 // from files.
 #include <new>
 
-#include "preprocess/include_files.h"
+#include "driver/compile.h"
 #include "runtime/runtime_state.h"
 
 using namespace cgrt;
@@ -37,7 +37,7 @@ void cgSetCompilerIncludeFile(CGcontext context, const char* name, const char* f
     if (!validContext(context)) return raise(CG_INVALID_CONTEXT_HANDLE_ERROR);
     if (!name || !filename) return raise(CG_INVALID_PARAMETER_ERROR);
     std::string text;
-    if (!cgc::readFile(filename, text)) return raise(CG_FILE_READ_ERROR);
+    if (!cgc::readSourceFile(filename, text)) return raise(CG_FILE_READ_ERROR);
     context->includeTexts[name] = std::move(text);
 }
 
@@ -66,7 +66,7 @@ CGprogram cgCreateProgramFromFile(CGcontext context, CGenum programType, const c
         return nullptr;
     }
     try {
-        if (!cgc::readFile(programFile, text)) {
+        if (!cgc::readSourceFile(programFile, text)) {
             raise(CG_FILE_READ_ERROR);
             return nullptr;
         }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Cg/cg.h"
-#include "compiler/compile.h"
+#include "driver/compile.h"
 
 namespace cgrt {
 

@@ -188,7 +188,7 @@ void cgGLLoadProgram(CGprogram program) {
         std::string log(static_cast<size_t>(length > 0 ? length : 1), '\0');
         gl.glGetShaderInfoLog(shader, static_cast<GLsizei>(log.size()), nullptr, &log[0]);
         gl.glDeleteShader(shader);
-        setListing(program->context, "(0) : error: the OpenGL driver rejected the generated code: " + std::string(log.c_str()));
+        setListing(program->context, "(0,1): error: the OpenGL driver rejected the generated code: " + std::string(log.c_str()));
         return raise(CG_PROGRAM_LOAD_ERROR);
     }
     program->shader = shader;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Cg/cg.h"
-#include "compiler/compile.h"
+#include "driver/compile.h"
 
 struct _CGcontext {
     std::vector<std::unique_ptr<_CGprogram>> programs;

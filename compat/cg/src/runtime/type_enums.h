@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Cg/cg.h"
-#include "compiler/types.h"
+#include "driver/compile.h"
 
 namespace cgrt {
 

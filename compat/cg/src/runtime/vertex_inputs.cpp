@@ -3,7 +3,7 @@
 #include "runtime/vertex_inputs.h"
 
 #include "Cg/cgGL.h"
-#include "check/semantics.h"
+#include "driver/compile.h"
 #include "runtime/gl_api.h"
 #include "runtime/parameter_checks.h"
 

@@ -1,6 +1,6 @@
 // GLSL spellings of types, names and conversions.
-#include "compiler/naming.h"
-#include "emit/glsl_writer.h"
+#include "base/naming.h"
+#include "generate/glsl_writer.h"
 
 namespace cgc {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "compiler/compile.h"
+#include "base/program_info.h"
 
 namespace cgc {
 

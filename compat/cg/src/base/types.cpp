@@ -1,4 +1,4 @@
-#include "compiler/types.h"
+#include "base/types.h"
 
 #include <unordered_map>
 

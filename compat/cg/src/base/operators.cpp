@@ -1,4 +1,4 @@
-#include "parse/operators.h"
+#include "base/operators.h"
 
 #include <cstring>
 

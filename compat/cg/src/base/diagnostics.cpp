@@ -1,5 +1,6 @@
-#include "compiler/diagnostics.h"
+#include "base/diagnostics.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace cgc {
@@ -31,38 +32,41 @@ int Diagnostics::fileIndex(const std::string& file) {
 
 int Diagnostics::addSource(const std::string& file, int lines) {
     // Room for the last line and the line a lexer may count past it.
-    if (lines < 0 || lines > INT_MAX / 2 - 2 || nextLocation > INT_MAX / 2 - lines - 2)
-        fatal(0, "the sources are too large");
+    constexpr int lastLine = (INT_MAX >> columnBits) - 2;
+    if (lines < 0 || lines > lastLine || nextLocation > lastLine - lines)
+        fatal(locationAt(std::max(nextLocation - 1, 0), 1), "the sources are too large");
     int first = nextLocation;
     segments[first] = {fileIndex(file), 1};
     nextLocation += lines + 2;
     return first;
 }
 
-void Diagnostics::renumber(int location, const std::string& file, int line) {
-    segments[location] = {fileIndex(file), line};
+void Diagnostics::renumber(int lineNumber, const std::string& file, int line) {
+    segments[lineNumber] = {fileIndex(file), line};
 }
 
-void Diagnostics::resolve(int location, std::string& file, int& line) const {
-    auto it = segments.upper_bound(location);
+void Diagnostics::resolve(int location, std::string& file, int& line, int& column) const {
+    int number = lineOfLocation(location);
+    column = location & maxColumn;
+    auto it = segments.upper_bound(number);
     if (it == segments.begin()) {
         file.clear();
-        line = location;
+        line = number;
         return;
     }
     --it;
     file = files[static_cast<size_t>(it->second.file)];
-    line = it->second.firstLine + (location - it->first);
+    line = it->second.firstLine + (number - it->first);
 }
 
 std::string Diagnostics::listing() const {
     std::string text;
     for (const Diagnostic& d : items) {
         std::string file;
-        int line = 0;
-        resolve(d.line, file, line);
+        int line = 0, column = 0;
+        resolve(d.line, file, line, column);
         if (!text.empty()) text += '\n';
-        text += file + "(" + std::to_string(line) + ") : ";
+        text += file + "(" + std::to_string(line) + "," + std::to_string(std::max(column, 1)) + "): ";
         text += d.severity == Severity::Error ? "error: " : "warning: ";
         text += d.message;
     }

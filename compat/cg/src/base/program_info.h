@@ -1,12 +1,12 @@
-// The compiler's one entry point: Cg source in, GLSL 1.20 and the program's
-// parameters out. Needs no OpenGL.
+// What a compile tells about a program beyond its GLSL: its stage, its
+// settable values, the attributes the linker places, and the parameter tree
+// that the runtime's API walks.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "compiler/types.h"
+#include "base/types.h"
 
 namespace cgc {
 
@@ -47,35 +47,5 @@ struct ParameterNode {
     int parent = -1;         // index of the enclosing struct or array
     int uniform = -1;        // uniform leaves: index into CompileOutput::uniforms
 };
-
-struct CompileOutput {
-    bool ok = false;
-    std::string glsl;
-    std::string listing;  // empty when the compiler said nothing
-    std::vector<UniformLeaf> uniforms;
-    std::vector<AttributeBinding> attributes;
-    std::vector<ParameterNode> parameters;
-};
-
-// What a profile allows beyond what every profile allows.
-struct ProfileRules {
-    bool vertexTextureFetch = false;  // texture lookups in vertex programs
-};
-
-// Where #include finds its files beyond the disk: given the name as written,
-// returns true with the text and the path to show in listings. Asked first,
-// before the including file's folder and the -I folders.
-using IncludeSource = std::function<bool(const std::string& name, std::string& path, std::string& text)>;
-
-struct SourceInfo {
-    std::string path;              // the main source's file, "" when given as text
-    IncludeSource includeSource;   // may be empty
-};
-
-// args: compiler options; "-DNAME" and "-DNAME=VALUE" define macros, "-IDIR"
-// and "-I DIR" add a folder that #include searches.
-CompileOutput compileProgram(const std::string& source, Stage stage, const std::string& entry,
-                             const std::vector<std::string>& args, const SourceInfo& info = SourceInfo(),
-                             const ProfileRules& rules = ProfileRules());
 
 }  // namespace cgc

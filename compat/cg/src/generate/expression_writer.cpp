@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "check/builtins.h"
-#include "compiler/naming.h"
-#include "emit/glsl_writer.h"
+#include "base/naming.h"
+#include "generate/glsl_writer.h"
 
 namespace cgc {
 namespace {

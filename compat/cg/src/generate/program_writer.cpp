@@ -1,7 +1,7 @@
-#include "emit/program_writer.h"
+#include "generate/program_writer.h"
 
-#include "compiler/naming.h"
-#include "emit/glsl_writer.h"
+#include "base/naming.h"
+#include "generate/glsl_writer.h"
 
 namespace cgc {
 namespace {

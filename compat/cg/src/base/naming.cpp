@@ -1,4 +1,4 @@
-#include "compiler/naming.h"
+#include "base/naming.h"
 
 namespace cgc {
 

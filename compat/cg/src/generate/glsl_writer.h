@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/compile.h"
+#include "base/program_info.h"
 #include "parse/ast.h"
 
 namespace cgc {

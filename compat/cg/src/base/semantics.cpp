@@ -1,4 +1,4 @@
-#include "check/semantics.h"
+#include "base/semantics.h"
 
 #include <cstdlib>
 

@@ -1,12 +1,13 @@
-#include "compiler/compile.h"
+#include "driver/compile.h"
 
+#include "base/diagnostics.h"
 #include "check/checker.h"
 #include "check/entry_point.h"
 #include "check/parameter_tree.h"
-#include "compiler/diagnostics.h"
-#include "emit/program_writer.h"
+#include "generate/program_writer.h"
 #include "parse/node_arena.h"
 #include "parse/parser.h"
+#include "preprocess/include_files.h"
 #include "preprocess/preprocessor.h"
 
 namespace cgc {
@@ -57,3 +58,5 @@ CompileOutput compileProgram(const std::string& source, Stage stage, const std::
 }
 
 }  // namespace cgc
+
+bool cgc::readSourceFile(const std::string& path, std::string& text) { return readFile(path, text); }

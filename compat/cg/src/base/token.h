@@ -16,7 +16,7 @@ enum class TokenKind : unsigned char {
 
 struct Token {
     std::string text;
-    int line = 0;
+    int line = 0;  // a location: line and column, see base/diagnostics.h
     TokenKind kind = TokenKind::End;
     bool startsLine = false;   // first token of a logical source line
     bool spaceBefore = false;  // whitespace precedes it (for #error text)

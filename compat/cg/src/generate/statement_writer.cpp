@@ -1,5 +1,5 @@
 // Statements and function definitions.
-#include "emit/glsl_writer.h"
+#include "generate/glsl_writer.h"
 
 namespace cgc {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "compiler/compile.h"
+#include "base/program_info.h"
 
 namespace cgc {
 
