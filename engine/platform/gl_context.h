@@ -10,7 +10,17 @@ namespace Platform {
 
 struct GLContext;  // opaque, owned by the backend
 
-// A compatibility-profile context on window: double-buffered RGBA with the
+// The OpenGL API that contexts made from now on speak: the desktop
+// compatibility profile (the default on the desktop), or OpenGL ES 3.0 (the
+// only one in the browser, where it is WebGL 2; on the desktop for testing
+// that path). On X11 the API is fixed when a window's native window is made,
+// so choose it before creating the Window. A backend without ES makes no
+// context for an ES request.
+enum class ContextAPI { Desktop, ES };
+void setContextAPI(ContextAPI api);
+ContextAPI getContextAPI();
+
+// A context of getContextAPI() on window: double-buffered RGBA with the
 // given depth and stencil bits. samples > 0 asks for a multisampled surface
 // and falls back to the plain one when none is offered; floatColor asks for
 // a floating-point colour buffer on that path only. May recreate the native

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/gl_context.h"
+#include "render/es/es_context.h"
 
 namespace Zephra {
 namespace GLEntryPoints {
@@ -24,51 +25,56 @@ struct Entry {
     int minor;
     const char* extension;
     const char* otherExtension;
+    // The OpenGL ES 3.0 function that does its job there (all are core in
+    // ES 3.0); null: the same name. ES has no client arrays and no
+    // fixed-function attributes: the engine feeds generic attributes instead.
+    const char* es;
 };
 
 constexpr const char* fbo = "GL_EXT_framebuffer_object";
 
 const Entry entries[count] = {
-    {"glClientActiveTexture", 1, 3, nullptr, nullptr},
-    {"glDisableVertexAttribArrayARB", 0, 0, "GL_ARB_vertex_shader", "GL_ARB_vertex_program"},
-    {"glBindFramebufferEXT", 0, 0, fbo, nullptr},
-    {"glVertexAttrib4fv", 2, 0, nullptr, nullptr},
-    {"glMultiTexCoord4fv", 1, 3, nullptr, nullptr},
-    {"wglChoosePixelFormatARB", 0, 0, nullptr, nullptr},  // the platform's chooser
-    {"glBindAttribLocationARB", 0, 0, "GL_ARB_vertex_shader", nullptr},
-    {"glActiveTextureARB", 0, 0, "GL_ARB_multitexture", nullptr},
-    {"glUseProgram", 2, 0, nullptr, nullptr},
-    {"glLinkProgram", 2, 0, nullptr, nullptr},
-    {"glAttachShader", 2, 0, nullptr, nullptr},
-    {"glDetachShader", 2, 0, nullptr, nullptr},
-    {"glUniform1i", 2, 0, nullptr, nullptr},
-    {"glUniform1f", 2, 0, nullptr, nullptr},
-    {"glUniform4fv", 2, 0, nullptr, nullptr},
-    {"glUniform3fv", 2, 0, nullptr, nullptr},
-    {"glUniform2fv", 2, 0, nullptr, nullptr},
-    {"glUniform1fv", 2, 0, nullptr, nullptr},
-    {"glUniformMatrix4fv", 2, 0, nullptr, nullptr},
-    {"glGetShaderInfoLog", 2, 0, nullptr, nullptr},
-    {"glCompileShader", 2, 0, nullptr, nullptr},
-    {"glShaderSource", 2, 0, nullptr, nullptr},
-    {"glCreateShader", 2, 0, nullptr, nullptr},
-    {"glCreateProgram", 2, 0, nullptr, nullptr},
-    {"glGenFramebuffersEXT", 0, 0, fbo, nullptr},
-    {"glDeleteFramebuffersEXT", 0, 0, fbo, nullptr},
-    {"glFramebufferTexture2DEXT", 0, 0, fbo, nullptr},
-    {"glCheckFramebufferStatusEXT", 0, 0, fbo, nullptr},
-    {"glGetUniformLocation", 2, 0, nullptr, nullptr},
-    {"glGenBuffers", 1, 5, nullptr, nullptr},
-    {"glBufferData", 1, 5, nullptr, nullptr},
-    {"glDeleteBuffers", 1, 5, nullptr, nullptr},
-    {"glBindBuffer", 1, 5, nullptr, nullptr},
-    {"glMapBuffer", 1, 5, nullptr, nullptr},
-    {"glUnmapBuffer", 1, 5, nullptr, nullptr},
-    {"glEnableVertexAttribArray", 2, 0, nullptr, nullptr},
-    {"glVertexAttribPointer", 2, 0, nullptr, nullptr},
-    {"glGetShaderiv", 2, 0, nullptr, nullptr},
-    {"glGetProgramiv", 2, 0, nullptr, nullptr},
-    {"glGetProgramInfoLog", 2, 0, nullptr, nullptr},
+    {"glClientActiveTexture", 1, 3, nullptr, nullptr, "glVertexAttribPointer"},
+    {"glDisableVertexAttribArrayARB", 0, 0, "GL_ARB_vertex_shader", "GL_ARB_vertex_program",
+     "glDisableVertexAttribArray"},
+    {"glBindFramebufferEXT", 0, 0, fbo, nullptr, "glBindFramebuffer"},
+    {"glVertexAttrib4fv", 2, 0, nullptr, nullptr, nullptr},
+    {"glMultiTexCoord4fv", 1, 3, nullptr, nullptr, "glVertexAttrib4fv"},
+    {"wglChoosePixelFormatARB", 0, 0, nullptr, nullptr, nullptr},  // the platform's chooser
+    {"glBindAttribLocationARB", 0, 0, "GL_ARB_vertex_shader", nullptr, "glBindAttribLocation"},
+    {"glActiveTextureARB", 0, 0, "GL_ARB_multitexture", nullptr, "glActiveTexture"},
+    {"glUseProgram", 2, 0, nullptr, nullptr, nullptr},
+    {"glLinkProgram", 2, 0, nullptr, nullptr, nullptr},
+    {"glAttachShader", 2, 0, nullptr, nullptr, nullptr},
+    {"glDetachShader", 2, 0, nullptr, nullptr, nullptr},
+    {"glUniform1i", 2, 0, nullptr, nullptr, nullptr},
+    {"glUniform1f", 2, 0, nullptr, nullptr, nullptr},
+    {"glUniform4fv", 2, 0, nullptr, nullptr, nullptr},
+    {"glUniform3fv", 2, 0, nullptr, nullptr, nullptr},
+    {"glUniform2fv", 2, 0, nullptr, nullptr, nullptr},
+    {"glUniform1fv", 2, 0, nullptr, nullptr, nullptr},
+    {"glUniformMatrix4fv", 2, 0, nullptr, nullptr, nullptr},
+    {"glGetShaderInfoLog", 2, 0, nullptr, nullptr, nullptr},
+    {"glCompileShader", 2, 0, nullptr, nullptr, nullptr},
+    {"glShaderSource", 2, 0, nullptr, nullptr, nullptr},
+    {"glCreateShader", 2, 0, nullptr, nullptr, nullptr},
+    {"glCreateProgram", 2, 0, nullptr, nullptr, nullptr},
+    {"glGenFramebuffersEXT", 0, 0, fbo, nullptr, "glGenFramebuffers"},
+    {"glDeleteFramebuffersEXT", 0, 0, fbo, nullptr, "glDeleteFramebuffers"},
+    {"glFramebufferTexture2DEXT", 0, 0, fbo, nullptr, "glFramebufferTexture2D"},
+    {"glCheckFramebufferStatusEXT", 0, 0, fbo, nullptr, "glCheckFramebufferStatus"},
+    {"glGetUniformLocation", 2, 0, nullptr, nullptr, nullptr},
+    {"glGenBuffers", 1, 5, nullptr, nullptr, nullptr},
+    {"glBufferData", 1, 5, nullptr, nullptr, nullptr},
+    {"glDeleteBuffers", 1, 5, nullptr, nullptr, nullptr},
+    {"glBindBuffer", 1, 5, nullptr, nullptr, nullptr},
+    {"glMapBuffer", 1, 5, nullptr, nullptr, "glMapBufferRange"},
+    {"glUnmapBuffer", 1, 5, nullptr, nullptr, nullptr},
+    {"glEnableVertexAttribArray", 2, 0, nullptr, nullptr, nullptr},
+    {"glVertexAttribPointer", 2, 0, nullptr, nullptr, nullptr},
+    {"glGetShaderiv", 2, 0, nullptr, nullptr, nullptr},
+    {"glGetProgramiv", 2, 0, nullptr, nullptr, nullptr},
+    {"glGetProgramInfoLog", 2, 0, nullptr, nullptr, nullptr},
 };
 
 void* table[count] = {};
@@ -112,16 +118,23 @@ void* get(int slot) { return slot >= 0 && slot < count ? table[slot] : nullptr; 
 void* resolveInCurrentContext(const char* name) {
     const Entry* entry = find(name);
     if (!entry) return nullptr;
-    // Where the look-up answers null for what the driver lacks, its answer
-    // is the whole check, the pixel-format chooser included.
-    if (Platform::procAddressProvesPresence()) return Platform::getGLProcAddress(name);
-    if (entry == &entries[ChoosePixelFormat]) {
+    // The pixel-format chooser is the platform's own, outside OpenGL, except
+    // where the look-up answers for it (WGL).
+    const bool provesPresence = Platform::procAddressProvesPresence() && !ES::active();
+    if (entry == &entries[ChoosePixelFormat] && !provesPresence) {
         // Never called: the platform chooses multisampled formats itself.
         // The slot holds the chooser query so that it is not null.
         return Platform::hasPixelFormatChooser()
                    ? reinterpret_cast<void*>(&Platform::hasPixelFormatChooser)
                    : nullptr;
     }
+    if (ES::active()) {
+        // Every counterpart is core in ES 3.0, which the ES path requires.
+        return Platform::getGLProcAddress(entry->es ? entry->es : entry->name);
+    }
+    // Where the look-up answers null for what the driver lacks, its answer
+    // is the whole check.
+    if (provesPresence) return Platform::getGLProcAddress(name);
     void* address = Platform::getGLProcAddress(name);
     if (!address || !contextOffers(*entry)) return nullptr;
     return address;
@@ -130,8 +143,10 @@ void* resolveInCurrentContext(const char* name) {
 void setResolver(Resolver replacement) { resolver = replacement; }
 
 bool lookUp() {
+    // The ES path starts first: the look-up of an ES context asks for the
+    // ES counterparts.
+    bool all = ES::contextStarted();
     Resolver resolve = resolver ? resolver : &resolveInCurrentContext;
-    bool all = true;
     for (int i = 0; i < count; ++i) {  // every name, also after a miss
         table[i] = resolve(entries[i].name);
         if (!table[i]) all = false;

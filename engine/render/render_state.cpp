@@ -5,8 +5,15 @@
 // Constants beyond OpenGL 1.1, which Windows' own gl.h stops at.
 #include <GL/glext.h>
 
+#include "platform/gl_context.h"
+#include "render/es/es_context.h"
 #include "render/gl_entry_points.h"
 #include "utils/exceptions.h"
+
+#ifdef ZEPHRA_GLES
+#include "render/es/es_functions.h"
+#include "render/es/immediate_batch.h"
+#endif
 
 namespace Zephra {
 
@@ -60,6 +67,21 @@ void vertexAttrib(GLuint index, const float* values) {
     if (call) call(index, values);
 }
 
+#ifdef ZEPHRA_GLES
+// OpenGL ES has no immediate mode: each attribute goes to the slot that the
+// Cg runtime reads its semantic from there, and the position emits a vertex
+// into the batch that glEnd draws.
+void submitES(int value, const float* values) {
+    if (value == VertexPosition) ES::emitVertex(values);
+    else if (value >= VertexTexCoord0 && value <= VertexTexCoord7)
+        ES::setAttribute(ES::texCoordSlot0 + (value - VertexTexCoord0), values, 4);
+    else if (value == VertexNormal) ES::setAttribute(ES::normalSlot, values, 3);
+    else if (value == VertexColor) ES::setAttribute(ES::colorSlot, values, 4);
+    else if (value >= VertexGeneric0 && value <= VertexGeneric15)
+        ES::setAttribute(value - VertexGeneric0, values, 4);
+}
+#endif
+
 }  // namespace
 
 void enable(RenderStateEnum state) {
@@ -91,17 +113,31 @@ void setBlendFunc(BlendOperandEnum source, BlendOperandEnum destination) {
 void clear(ClearTargetEnum target, float red, float green, float blue, float alpha, float depth,
            int stencil) {
     glClearStencil(stencil);
-    glClearDepth(depth);
+#ifdef ZEPHRA_GLES
+    if (ES::active())
+        ES::gl.glClearDepthf(depth);  // ES has only the float form
+    else
+#endif
+        glClearDepth(depth);
     glClearColor(red, green, blue, alpha);
     glClear(inTable(clearMasks, target) ? clearMasks[target] : 0);
 }
 
 void setViewport(int x, int y, int width, int height) { glViewport(x, y, width, height); }
 
-void begin(PrimitiveTypeEnum type) { glBegin(mapPrimitiveType(type)); }
+void begin(PrimitiveTypeEnum type) {
+    GLenum mode = mapPrimitiveType(type);
+#ifdef ZEPHRA_GLES
+    if (ES::active()) return ES::beginPrimitive(mode);
+#endif
+    glBegin(mode);
+}
 
 void submit(VertexAttributeEnum attribute, const float* values) {
     int value = attribute;
+#ifdef ZEPHRA_GLES
+    if (ES::active()) return submitES(value, values);
+#endif
     if (value == VertexPosition) {
         glVertex4fv(values);
     } else if (value == VertexTexCoord0) {
@@ -123,3 +159,18 @@ void vertex(VertexAttributeEnum attribute, float x, float y, float z, float w) {
 }
 
 }  // namespace Zephra
+
+#ifdef ZEPHRA_GLES
+// Callers end a primitive with glEnd() itself, also where the context has no
+// immediate mode: this definition takes the place of the GL library's for the
+// whole program (a definition in the program wins over a shared library's),
+// draws the batch on ES and hands the call on to the library's own otherwise.
+extern "C" void glEnd(void) {
+    if (Zephra::ES::active()) return Zephra::ES::endPrimitive();
+    using End = void (*)();
+    // OpenGL 1.1 functions have one address for every context.
+    static End libraryEnd = nullptr;
+    if (!libraryEnd) libraryEnd = reinterpret_cast<End>(Zephra::Platform::getGLProcAddress("glEnd"));
+    if (libraryEnd) libraryEnd();
+}
+#endif

@@ -7,6 +7,11 @@
 #include <GL/glext.h>
 #include <GL/glu.h>
 
+#include "render/es/es_context.h"
+#ifdef ZEPHRA_GLES
+#include "render/es/es_functions.h"
+#endif
+
 #ifndef GL_RGBA32F_ARB
 #define GL_RGBA32F_ARB 0x8814
 #endif
@@ -30,6 +35,34 @@ const PixelFormat pixelFormats[] = {
     {GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE, GL_DEPTH_COMPONENT16},
     {GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE, GL_DEPTH_COMPONENT24},
 };
+
+// OpenGL ES 3.0 and WebGL 2 take only the unsized internal formats that
+// equal their format, or sized ones, and depth data only as 16 or 32-bit
+// integers. Luminance stays luminance: ES has no swizzle in WebGL 2, and a
+// shader must still sample (L, L, L, 1).
+const PixelFormat esPixelFormats[] = {
+    {GL_LUMINANCE, GL_UNSIGNED_BYTE, GL_LUMINANCE},
+    {GL_RGBA, GL_UNSIGNED_BYTE, GL_RGBA},
+    {GL_RGB, GL_UNSIGNED_BYTE, GL_RGB},
+    {GL_RGBA, GL_FLOAT, GL_RGBA32F_ARB},
+    {GL_DEPTH_COMPONENT, GL_UNSIGNED_SHORT, GL_DEPTH_COMPONENT16},
+    {GL_DEPTH_COMPONENT, GL_UNSIGNED_INT, GL_DEPTH_COMPONENT24},
+};
+
+// The whole chain of levels from level 0. ES has no GLU: the driver builds
+// the levels, at the image's own size (ES 3.0 mipmaps any size; GLU would
+// first rescale to powers of two).
+void buildMipmaps(GLint internalFormat, int width, int height, GLenum format, GLenum type,
+                  const void* pixels) {
+#ifdef ZEPHRA_GLES
+    if (ES::active()) {
+        glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, format, type, pixels);
+        ES::gl.glGenerateMipmap(GL_TEXTURE_2D);
+        return;
+    }
+#endif
+    gluBuild2DMipmaps(GL_TEXTURE_2D, internalFormat, width, height, format, type, pixels);
+}
 
 void setFilters(GLint magnification, GLint minification) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magnification);
@@ -69,9 +102,10 @@ void Texture::upload(int width, int height, const void* pixels, PixelType pixelT
 
     // A pixel type outside the table keeps the formats of the last upload.
     if (pixelType >= 0 && pixelType < static_cast<int>(sizeof pixelFormats / sizeof *pixelFormats)) {
-        format = pixelFormats[pixelType].format;
-        type = pixelFormats[pixelType].type;
-        internalFormat = pixelFormats[pixelType].internalFormat;
+        const PixelFormat& formats = ES::active() ? esPixelFormats[pixelType] : pixelFormats[pixelType];
+        format = formats.format;
+        type = formats.type;
+        internalFormat = formats.internalFormat;
     }
 
     switch (filter) {
@@ -86,7 +120,7 @@ void Texture::upload(int width, int height, const void* pixels, PixelType pixelT
     case Mipmapped:
         // The wrap modes stay as they are: GL_REPEAT on a fresh texture.
         if (pixels)
-            gluBuild2DMipmaps(GL_TEXTURE_2D, internalFormat, width, height, format, type, pixels);
+            buildMipmaps(internalFormat, width, height, format, type, pixels);
         else
             glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, format, type, nullptr);
         setFilters(GL_LINEAR, GL_LINEAR_MIPMAP_LINEAR);

@@ -15,8 +15,8 @@
 
 namespace {
 
-const char* const profileNames[] = {"glslv", "glslf", "arbvp1", "arbfp1", "vp20", "fp20",
-                                    "vp30",  "fp30",  "vp40",   "fp40"};
+const char* const profileNames[] = {"glslv", "glslf", "arbvp1", "arbfp1", "vp20",    "fp20",
+                                    "vp30",  "fp30",  "vp40",   "fp40",   "glslesv", "glslesf"};
 
 void usage(FILE* out) {
     std::fprintf(out,
@@ -26,7 +26,8 @@ void usage(FILE* out) {
         if (cgGetProfile(name) != CG_PROFILE_UNKNOWN) std::fprintf(out, " %s", name);
     std::fprintf(out,
                  "\n"
-                 "               every profile gives the GLSL that the runtime loads\n"
+                 "               every profile gives the GLSL that the runtime loads; glslesv and\n"
+                 "               glslesf give GLSL ES 3.00 (OpenGL ES 3.0, WebGL 2)\n"
                  "  -entry NAME  the entry function (default main)\n"
                  "  -o FILE      write the GLSL to FILE instead of standard output\n"
                  "  -DNAME[=V]   define a macro (-D NAME also works)\n"

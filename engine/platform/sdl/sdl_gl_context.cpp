@@ -1,11 +1,15 @@
 // SDL2 backend: OpenGL contexts, presentation and entry points.
-// Implements: compatibility-profile contexts (immediate mode works) on a
+// Implements: compatibility-profile contexts (immediate mode works), or
+//   OpenGL ES 3.0 contexts through EGL when ES is chosen, on a
 //   double-buffered RGBA8 surface with the requested depth, stencil and
 //   multisample buffers, falling back to a plain surface when the display has
 //   no such format; the float colour buffer on the multisample path; swap and
 //   swap interval; entry-point look-up, shared with the Cg runtime; native
 //   handles.
-// Lacks: no choice of GL version (the driver's highest compatibility version).
+// Lacks: no choice of desktop GL version (the driver's highest compatibility
+//   version); ES and desktop windows at once (SDL loads one GL library for
+//   all windows: the API of the first GL window of the process, or of the
+//   first after all were closed, holds until they are all closed again).
 //
 // Surface format: on X11 the GL visual of a window is fixed when the native
 // window is created, and the engine creates its Window before the device says
@@ -66,6 +70,7 @@ GLContext* createGLContext(Window& window, int depthBits, int stencilBits, int s
     wanted.stencilBits = stencilBits;
     wanted.samples = samples > 0 ? samples : 0;
     wanted.floatColor = samples > 0 && floatColor;  // only multisampled formats have it
+    wanted.es = getContextAPI() == ContextAPI::ES;
     if (wanted != state.requested) {
         const SurfaceFormat previous = state.requested;
         state.requested = wanted;

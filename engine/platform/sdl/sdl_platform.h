@@ -24,11 +24,12 @@ struct SurfaceFormat {
     int samples = 0;        // 0: no multisample buffer
     bool floatColor = false;
     bool alpha = true;      // 8 alpha bits, dropped when no such visual exists
+    bool es = false;        // OpenGL ES 3.0 through EGL instead of desktop GL
 
     bool operator==(const SurfaceFormat& other) const {
         return depthBits == other.depthBits && stencilBits == other.stencilBits &&
                samples == other.samples && floatColor == other.floatColor &&
-               alpha == other.alpha;
+               alpha == other.alpha && es == other.es;
     }
     bool operator!=(const SurfaceFormat& other) const { return !(*this == other); }
 };

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gl_context.h"
 #include "platform/sdl/sdl_platform.h"
 #include "utils/exceptions.h"
 
@@ -75,6 +76,16 @@ void applyGLAttributes(const SurfaceFormat& format) {
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, format.samples > 0 ? 1 : 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, format.samples > 0 ? format.samples : 0);
     SDL_GL_SetAttribute(SDL_GL_FLOATBUFFERS, format.floatColor ? 1 : 0);
+    if (format.es) {
+        // ES 3.0 through the ES library and EGL, as the browser's WebGL 2 is,
+        // not through GLX's ES profile. SDL reads the hint when it loads the
+        // GL library, that is when the first GL window of the process opens.
+        SDL_SetHint(SDL_HINT_OPENGL_ES_DRIVER, "1");
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_ES);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
+        return;
+    }
     // The engine draws in immediate mode: a compatibility context, never core.
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
 }
@@ -130,6 +141,7 @@ Window::Window(int width, int height, bool framed) : handle(nullptr) {
         throw Exceptions::Exception(std::string("Cannot open a window: ") + SDL_GetError());
     auto* state = new WindowState;
     state->framed = framed;
+    state->requested.es = Platform::getContextAPI() == Platform::ContextAPI::ES;
     const int position = framed ? 5 : 0;
     if (!Platform::Sdl::createNativeWindow(*state, width, height, position, position, 0)) {
         std::string error = SDL_GetError();

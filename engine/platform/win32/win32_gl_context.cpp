@@ -7,7 +7,8 @@
 //   current on the window's own device context; swap and swap interval;
 //   entry points through wglGetProcAddress, with opengl32's own exports for
 //   the OpenGL 1.1 functions it does not hand out, shared with the Cg runtime.
-// Lacks: a window takes one pixel format for its life: a second context on
+// Lacks: OpenGL ES contexts (an ES request makes no context); a window
+//   takes one pixel format for its life: a second context on
 //   the same window keeps the first one's format. Results of the format and
 //   context calls are not checked beyond a context that was not created.
 #include "platform/gl_context.h"
@@ -126,6 +127,7 @@ bool refineFormat(int& format, const PIXELFORMATDESCRIPTOR& descriptor, int dept
 
 GLContext* createGLContext(Window& window, int depthBits, int stencilBits, int samples,
                            bool floatColor, ProbeCheck probeCheck) {
+    if (getContextAPI() == ContextAPI::ES) return nullptr;
     const PIXELFORMATDESCRIPTOR descriptor = descriptorFor(depthBits, stencilBits);
     HWND handle = Win32::handleOf(window);
     int format = 0;

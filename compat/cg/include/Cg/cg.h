@@ -30,7 +30,10 @@ typedef enum {
     CG_PROFILE_ARBFP1 = 7000,
     CG_PROFILE_VP40 = 7001,
     CG_PROFILE_GLSLV = 7007,
-    CG_PROFILE_GLSLF = 7008
+    CG_PROFILE_GLSLF = 7008,
+    /* Ours: GLSL ES 3.00 for OpenGL ES 3.0 and WebGL 2 ("glslesv", "glslesf"). */
+    CG_PROFILE_GLSLESV = 7900,
+    CG_PROFILE_GLSLESF = 7901
 } CGprofile;
 
 typedef enum {

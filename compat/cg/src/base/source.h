@@ -10,6 +10,7 @@ namespace cgc {
 // What a profile allows beyond what every profile allows.
 struct ProfileRules {
     bool vertexTextureFetch = false;  // texture lookups in vertex programs
+    bool es = false;                  // GLSL ES 3.00 (OpenGL ES 3.0, WebGL 2) instead of GLSL 1.20
 };
 
 // Where #include finds its files beyond the disk: given the name as written,

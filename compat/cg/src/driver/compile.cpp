@@ -4,6 +4,7 @@
 #include "check/checker.h"
 #include "check/entry_point.h"
 #include "check/parameter_tree.h"
+#include "generate/glsl_es.h"
 #include "generate/program_writer.h"
 #include "parse/node_arena.h"
 #include "parse/parser.h"
@@ -43,6 +44,7 @@ CompileOutput compileProgram(const std::string& source, Stage stage, const std::
             EntryInterface interface;
             if (!diag.hasErrors() && analyzeEntry(module, stage, entry, diag, interface, rules)) {
                 out.glsl = writeProgram(module, interface, stage);
+                if (rules.es) out.glsl = toGlslEs(out.glsl, stage);
                 out.parameters = parameterTree(module, interface);
                 out.uniforms = std::move(interface.uniforms);
                 out.attributes = std::move(interface.attributes);

@@ -28,6 +28,10 @@ CompileOutput compileProgram(const std::string& source, Stage stage, const std::
                              const std::vector<std::string>& args, const SourceInfo& info = SourceInfo(),
                              const ProfileRules& rules = ProfileRules());
 
+// GLSL ES 3.00 for the stage missing from a pair on an ES context, which has
+// no fixed-function stage to stand in for it.
+std::string glslEsStandIn(Stage missing);
+
 // Reads a whole file as the compiler reads its sources; false when it
 // cannot be opened or is a folder.
 bool readSourceFile(const std::string& path, std::string& text);

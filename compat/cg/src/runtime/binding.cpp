@@ -26,6 +26,18 @@ std::unique_ptr<LinkedPair> link(_CGprogram* vertex, _CGprogram* fragment) {
     pair->program = gl.glCreateProgram();
     for (_CGprogram* p : {vertex, fragment})
         if (p) gl.glAttachShader(pair->program, p->shader);
+    // ES links only complete pairs: the missing stage gets a stand-in,
+    // which the program keeps alive after its own handle is deleted.
+    if ((!vertex || !fragment) && currentContextIsES()) {
+        cgc::Stage missing = vertex ? cgc::Stage::Fragment : cgc::Stage::Vertex;
+        GLuint standIn = gl.glCreateShader(vertex ? GL_FRAGMENT_SHADER : GL_VERTEX_SHADER);
+        std::string text = cgc::glslEsStandIn(missing);
+        const char* source = text.c_str();
+        gl.glShaderSource(standIn, 1, &source, nullptr);
+        gl.glCompileShader(standIn);
+        gl.glAttachShader(pair->program, standIn);
+        gl.glDeleteShader(standIn);
+    }
     if (vertex)
         for (const cgc::AttributeBinding& a : vertex->attributes)
             gl.glBindAttribLocation(pair->program, static_cast<GLuint>(a.index), a.glslName.c_str());

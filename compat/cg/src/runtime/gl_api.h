@@ -55,7 +55,8 @@ namespace cgrt {
     X(PFNGLDISABLEVERTEXATTRIBARRAYPROC, glDisableVertexAttribArray)    \
     X(PFNGLMULTITEXCOORD4DVARBPROC, glMultiTexCoord4dv)              \
     X(PFNGLSECONDARYCOLOR3DVPROC, glSecondaryColor3dv)                  \
-    X(PFNGLVERTEXATTRIB4DVPROC, glVertexAttrib4dv)
+    X(PFNGLVERTEXATTRIB4DVPROC, glVertexAttrib4dv)                      \
+    X(PFNGLVERTEXATTRIB4FVPROC, glVertexAttrib4fv)
 
 struct GLApi {
 #define CGRT_DECLARE(type, name) type name = nullptr;

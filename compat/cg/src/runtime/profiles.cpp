@@ -13,6 +13,7 @@ namespace {
 
 const cgc::ProfileRules plain{};
 const cgc::ProfileRules vertexTextures{true};
+const cgc::ProfileRules es{true, true};
 
 const ProfileInfo profiles[] = {
     {CG_PROFILE_ARBVP1, "arbvp1", cgc::Stage::Vertex, plain},
@@ -25,14 +26,19 @@ const ProfileInfo profiles[] = {
     {CG_PROFILE_FP40, "fp40", cgc::Stage::Fragment, plain},
     {CG_PROFILE_GLSLV, "glslv", cgc::Stage::Vertex, vertexTextures},
     {CG_PROFILE_GLSLF, "glslf", cgc::Stage::Fragment, plain},
+    {CG_PROFILE_GLSLESV, "glslesv", cgc::Stage::Vertex, es},
+    {CG_PROFILE_GLSLESF, "glslesf", cgc::Stage::Fragment, es},
 };
 
-// The context must run GLSL 1.20: OpenGL 2.1, or 2.0 with a 1.20 compiler.
+// The context must run what the runtime writes for it: GLSL 1.20 (OpenGL
+// 2.1, or 2.0 with a 1.20 compiler), or on ES, GLSL ES 3.00.
 bool contextRunsGlsl120() {
     const char* version = reinterpret_cast<const char*>(glGetString(GL_SHADING_LANGUAGE_VERSION));
     if (!version || !loadGL()) return false;
     int major = 0, minor = 0;
-    if (std::sscanf(version, "%d.%d", &major, &minor) != 2) return false;
+    const bool es = std::strncmp(version, "OpenGL ES GLSL ES ", 18) == 0;
+    if (std::sscanf(es ? version + 18 : version, "%d.%d", &major, &minor) != 2) return false;
+    if (es) return major >= 3;
     return major > 1 || (major == 1 && minor >= 20);
 }
 
@@ -42,6 +48,17 @@ const ProfileInfo* findProfile(CGprofile profile) {
     for (const ProfileInfo& p : profiles)
         if (p.profile == profile) return &p;
     return nullptr;
+}
+
+bool currentContextIsES() {
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    return version && std::strncmp(version, "OpenGL ES", 9) == 0;
+}
+
+cgc::ProfileRules compileRules(const ProfileInfo& profile) {
+    cgc::ProfileRules rules = profile.rules;
+    if (currentContextIsES()) rules.es = true;
+    return rules;
 }
 
 }  // namespace cgrt
@@ -80,6 +97,7 @@ CGprofile cgGLGetLatestProfile(CGGLenum profileClass) {
         return CG_PROFILE_UNKNOWN;
     }
     if (!contextRunsGlsl120()) return CG_PROFILE_UNKNOWN;
+    if (currentContextIsES()) return profileClass == CG_GL_VERTEX ? CG_PROFILE_GLSLESV : CG_PROFILE_GLSLESF;
     return profileClass == CG_GL_VERTEX ? CG_PROFILE_GLSLV : CG_PROFILE_GLSLF;
 }
 

@@ -118,7 +118,7 @@ CGprogram cgrt::createProgram(CGcontext context, CGenum programType, const char*
         cgc::SourceInfo info;
         info.path = path;
         info.includeSource = includeSourceOf(context);
-        out = cgc::compileProgram(program, stage, entryName, options, info, profileInfo->rules);
+        out = cgc::compileProgram(program, stage, entryName, options, info, compileRules(*profileInfo));
     } catch (const std::bad_alloc&) {
         raise(CG_MEMORY_ALLOC_ERROR);
         return nullptr;

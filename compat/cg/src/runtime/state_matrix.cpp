@@ -6,6 +6,7 @@
 #include "Cg/cgGL.h"
 #include "runtime/gl_api.h"
 #include "runtime/parameter_checks.h"
+#include "runtime/profiles.h"
 
 using namespace cgrt;
 
@@ -16,6 +17,12 @@ using Matrix = double[16];
 
 void readGL(GLenum which, Matrix out) {
     GLdouble m[16];
+    if (currentContextIsES()) {
+        // ES has no fixed-function matrices: they stay what a fresh desktop
+        // context holds, the identity.
+        for (int i = 0; i < 16; ++i) out[i] = i % 5 == 0 ? 1.0 : 0.0;
+        return;
+    }
     glGetDoublev(which, m);
     for (int i = 0; i < 16; ++i) out[i] = m[i];
 }

@@ -6,6 +6,7 @@
 #include "driver/compile.h"
 #include "runtime/gl_api.h"
 #include "runtime/parameter_checks.h"
+#include "runtime/profiles.h"
 
 using namespace cgrt;
 
@@ -18,6 +19,15 @@ struct InputBinding {
     Input input;
     int index = 0;  // texture unit or attribute number
 };
+
+// POSITION 0, NORMAL 2, COLOR0 3, COLOR1 4, TEXCOORDn 8 + n.
+int esLocation(const std::string& glsl) {
+    if (glsl == "gl_Normal") return 2;
+    if (glsl == "gl_Color") return 3;
+    if (glsl == "gl_SecondaryColor") return 4;
+    if (glsl.compare(0, 16, "gl_MultiTexCoord") == 0) return 8 + std::stoi(glsl.substr(16));
+    return 0;
+}
 
 // Where the parameter's semantic takes its values from; raises when it is
 // no vertex input or its call is missing from the context.
@@ -34,6 +44,9 @@ bool inputBinding(CGparameter p, InputBinding& out) {
     }
     const std::string texPrefix = "gl_MultiTexCoord";
     if (b.attribute > 0) out = {Input::Attribute, b.attribute};
+    // OpenGL ES has only generic attributes: each semantic is read from the
+    // location that the GLSL ES back end gives it.
+    else if (currentContextIsES()) out = {Input::Attribute, esLocation(b.glsl)};
     else if (b.glsl == "gl_Vertex") out = {Input::Position, 0};
     else if (b.glsl == "gl_Normal") out = {Input::Normal, 0};
     else if (b.glsl == "gl_Color") out = {Input::Color, 0};
@@ -45,7 +58,7 @@ bool inputBinding(CGparameter p, InputBinding& out) {
     case Input::TexCoord: available = gl.glClientActiveTexture && gl.glMultiTexCoord4dv; break;
     case Input::Attribute:
         available = gl.glVertexAttribPointer && gl.glEnableVertexAttribArray && gl.glDisableVertexAttribArray &&
-                    gl.glVertexAttrib4dv;
+                    (gl.glVertexAttrib4dv || gl.glVertexAttrib4fv);
         break;
     default: break;
     }
@@ -93,7 +106,15 @@ void setVertexInputValue(_CGparameter& p, const double* v) {
     case Input::Color: glColor4dv(v); break;
     case Input::SecondaryColor: gl.glSecondaryColor3dv(v); break;
     case Input::TexCoord: gl.glMultiTexCoord4dv(GL_TEXTURE0 + static_cast<GLenum>(b.index), v); break;
-    case Input::Attribute: gl.glVertexAttrib4dv(static_cast<GLuint>(b.index), v); break;
+    case Input::Attribute:
+        if (gl.glVertexAttrib4dv) {
+            gl.glVertexAttrib4dv(static_cast<GLuint>(b.index), v);
+        } else {  // ES takes floats only
+            const GLfloat f[4] = {static_cast<GLfloat>(v[0]), static_cast<GLfloat>(v[1]),
+                                  static_cast<GLfloat>(v[2]), static_cast<GLfloat>(v[3])};
+            gl.glVertexAttrib4fv(static_cast<GLuint>(b.index), f);
+        }
+        break;
     }
 }
 
