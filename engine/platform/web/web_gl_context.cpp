@@ -6,7 +6,8 @@
 //   swapBuffers hands control back to the page until its next animation frame
 //   (the display's rate, paused while the tab is hidden), or, with swap
 //   interval 0, until the page has handled its pending events.
-// Lacks: no compatibility profile and no choice of GL version (WebGL 2 only);
+// Lacks: no desktop OpenGL: a request for it gets no context; no choice of
+//   ES version (WebGL 2 only);
 //   no float colour buffer; the sample count is the browser's (antialiasing
 //   is on or off); the event pump never reports a close request: closing the
 //   tab ends the page outright.
@@ -84,6 +85,7 @@ EM_ASYNC_JS(void, waitForPendingEvents, (), {
 
 GLContext* createGLContext(Window&, int depthBits, int stencilBits, int samples, bool,
                            ProbeCheck) {
+    if (getContextAPI() != ContextAPI::ES) return nullptr;  // a browser has no desktop GL
     EmscriptenWebGLContextAttributes attributes;
     emscripten_webgl_init_context_attributes(&attributes);
     attributes.majorVersion = 2;
@@ -125,7 +127,8 @@ void* getGLProcAddress(const char* name) {
 
 bool procAddressProvesPresence() { return true; }
 
-bool hasPixelFormatChooser() { return false; }
+// The context's antialias attribute is the browser's multisample chooser.
+bool hasPixelFormatChooser() { return true; }
 
 void swapBuffers(Window&) {
     noteFrameHandedOver();
