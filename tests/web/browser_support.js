@@ -11,7 +11,7 @@ const { chromium } = require('playwright-core');
 
 // The flags that give WebGL 2 on SwiftShader without a GPU or sandbox.
 const chromiumFlags = ['--headless=new', '--no-sandbox', '--use-angle=swiftshader',
-                       '--enable-unsafe-swiftshader', '--autoplay-policy=user-gesture-required'];
+                       '--enable-unsafe-swiftshader'];
 
 const mimeTypes = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
@@ -19,11 +19,12 @@ const mimeTypes = {
 };
 
 // Serves root on 127.0.0.1 at a free port, as any static host would.
-function serve(root) {
+function serve(directory) {
+  const root = path.resolve(directory);
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://localhost');
     let file = path.normalize(path.join(root, decodeURIComponent(url.pathname)));
-    if (!file.startsWith(path.resolve(root))) { response.writeHead(403); response.end(); return; }
+    if (!file.startsWith(root)) { response.writeHead(403); response.end(); return; }
     if (url.pathname.endsWith('/')) file = path.join(file, 'index.html');
     fs.readFile(file, (error, body) => {
       if (error) { response.writeHead(404); response.end(); return; }
