@@ -35,6 +35,11 @@ foreach(gl GL GLU)
   endif()
 endforeach()
 
+# The desktop GL functions that the engine's and the Cg runtime's desktop
+# paths name and WebGL lacks, as traps (never called on a WebGL context).
+add_library(zephra_web_desktop_gl STATIC
+  ${PROJECT_SOURCE_DIR}/engine/platform/web/desktop_gl/desktop_gl_traps.cpp)
+
 set(ZEPHRA_NODE node CACHE STRING "Node.js, which runs the suites built for WebAssembly")
 
 # zephra_web_page(TARGET): links TARGET as the page's program, pouncer.js and
@@ -84,9 +89,10 @@ function(zephra_node_program target)
     -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1)
 endfunction()
 
-# zephra_node_test(NAME TARGET): a suite built for WebAssembly, run under Node.js.
+# zephra_node_test(NAME TARGET [ARGS...]): a suite built for WebAssembly, run
+# under Node.js with ARGS.
 function(zephra_node_test name target)
   zephra_node_program(${target})
-  add_test(NAME ${name} COMMAND ${ZEPHRA_NODE_RUN} $<TARGET_FILE:${target}>
+  add_test(NAME ${name} COMMAND ${ZEPHRA_NODE_RUN} $<TARGET_FILE:${target}> ${ARGN}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
 endfunction()

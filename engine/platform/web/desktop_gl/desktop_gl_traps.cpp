@@ -8,15 +8,13 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <cstdio>
 #include <cstdlib>
-
-#include "platform/error_line.h"
 
 namespace {
 
 [[noreturn]] void desktopOnly(const char* name) {
-    Zephra::Platform::writeErrorLine(std::string(name) +
-                                     " is desktop OpenGL, which the browser does not have");
+    std::fprintf(stderr, "Error: %s is desktop OpenGL, which the browser does not have\n", name);
     std::abort();
 }
 
@@ -31,6 +29,7 @@ void glColor4fv(const GLfloat*) { desktopOnly("glColor4fv"); }
 void glVertex4dv(const GLdouble*) { desktopOnly("glVertex4dv"); }
 void glNormal3dv(const GLdouble*) { desktopOnly("glNormal3dv"); }
 void glColor4dv(const GLdouble*) { desktopOnly("glColor4dv"); }
+void glGetDoublev(GLenum, GLdouble*) { desktopOnly("glGetDoublev"); }
 GLint gluBuild2DMipmaps(GLenum, GLint, GLsizei, GLsizei, GLenum, GLenum, const void*) {
     desktopOnly("gluBuild2DMipmaps");
 }
