@@ -194,14 +194,22 @@ async function playThroughTheGame(browser, url) {
   assert.ok(menuKept, 'a right click would open the browser menu');
   assert.strictEqual(await page.evaluate(() => document.scrollingElement.scrollHeight <= innerHeight), true, 'the page scrolls');
 
-  // Escape ends the game: the page says so and the last picture stays.
-  const before = await shot('7-before-escape');
+  // Escape ends the game: the page says so, and the canvas keeps showing
+  // the last picture, unchanged over the browser's next frames.
   await page.keyboard.press('Escape');
   await waitFor('the page to say the game has ended', () => page.locator('#ended').isVisible(), 30);
   assert.match(await page.locator('#ended').textContent(), /ended/);
   assert.strictEqual(await page.locator('#canvas').isVisible(), true, 'the canvas is gone after Escape');
-  const after = await shot('8-ended');
-  assert.ok(after.difference(before) < 10, 'the canvas lost its last picture');
+  const ended = await shot('7-ended');
+  await page.evaluate(() => new Promise((resolve) => {
+    let frames = 10;
+    const next = () => (--frames ? requestAnimationFrame(next) : resolve());
+    requestAnimationFrame(next);
+  }));
+  const later = await shot('8-ended-later');
+  assert.ok(ended.difference(later) < 1, 'the picture still changes after the game ended');
+  const black = new (ended.constructor)(800, 600);
+  assert.ok(ended.difference(black) > 20, 'the canvas lost its last picture');
   assert.strictEqual(await page.locator('#error-box').count(), 0, 'an error box after Escape');
   assert.deepStrictEqual(errors, [], 'uncaught page errors');
   await page.close();
