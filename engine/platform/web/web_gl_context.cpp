@@ -5,12 +5,12 @@
 //   for what the context lacks; native handles. Presenting is the browser's:
 //   swapBuffers hands control back to the page until its next animation frame
 //   (the display's rate, paused while the tab is hidden), or, with swap
-//   interval 0, until the page has handled its pending events.
-// Lacks: no desktop OpenGL: a request for it gets no context; no choice of
-//   ES version (WebGL 2 only);
-//   no float colour buffer; the sample count is the browser's (antialiasing
-//   is on or off); the event pump never reports a close request: closing the
-//   tab ends the page outright.
+//   interval 0, until the page has handled its pending events. For the
+//   benchmark it keeps each frame's work time (Module.zephraFrames).
+// Lacks: desktop OpenGL (a request for it gets no context); a choice of ES
+//   version (WebGL 2 only); a float colour buffer; a sample count (the
+//   browser's antialiasing is on or off); a close request from the event
+//   pump: closing the tab ends the page outright.
 #include "platform/gl_context.h"
 
 #include <emscripten.h>
