@@ -66,9 +66,7 @@ function(zephra_web_page target)
     OUTPUT_NAME pouncer SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
   target_link_options(${target} PRIVATE
     -sENVIRONMENT=web
-    # FULL_ES3: glMapBufferRange and glUnmapBuffer, which WebGL lacks and the
-    # device's capability check asks for (the engine never calls them).
-    -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2 -sFULL_ES3=1
+    -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
     -sALLOW_MEMORY_GROWTH=1
     -sFORCE_FILESYSTEM=1
     -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=ccall

@@ -16,7 +16,12 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include <GLES3/gl3.h>
+
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "Cg/cgGL.h"
 #include "platform/web/web_platform.h"
@@ -81,6 +86,25 @@ EM_ASYNC_JS(void, waitForPendingEvents, (), {
     });
 });
 
+// WebGL has no mapped buffers, which the device's capability check asks for
+// (the engine never maps one): they are answered with functions that stop
+// the program, rather than emulated by emscripten, whose emulation costs
+// every draw and every vertex-array binding a query.
+[[noreturn]] void unavailable(const char* name) {
+    std::fprintf(stderr, "Error: %s is not in WebGL\n", name);
+    std::abort();
+}
+void* GL_APIENTRY mapBufferRange(GLenum, GLintptr, GLsizeiptr, GLbitfield) {
+    unavailable("glMapBufferRange");
+}
+GLboolean GL_APIENTRY unmapBuffer(GLenum) { unavailable("glUnmapBuffer"); }
+
+void* webglLacks(const char* name) {
+    if (std::strcmp(name, "glMapBufferRange") == 0) return reinterpret_cast<void*>(&mapBufferRange);
+    if (std::strcmp(name, "glUnmapBuffer") == 0) return reinterpret_cast<void*>(&unmapBuffer);
+    return nullptr;
+}
+
 }  // namespace
 
 GLContext* createGLContext(Window&, int depthBits, int stencilBits, int samples, bool,
@@ -122,7 +146,8 @@ void destroyGLContext(GLContext* context) {
 
 void* getGLProcAddress(const char* name) {
     if (emscripten_webgl_get_current_context() <= 0) return nullptr;
-    return emscripten_webgl_get_proc_address(name);
+    if (void* function = emscripten_webgl_get_proc_address(name)) return function;
+    return webglLacks(name);
 }
 
 bool procAddressProvesPresence() { return true; }
