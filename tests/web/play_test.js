@@ -216,6 +216,18 @@ async function playThroughTheGame(browser, url) {
   return console;
 }
 
+// Keys reach the game without a click on the page first: Escape on the first
+// splash page ends the game at once.
+async function escapeOnTheSplashEndsTheGameWithoutAClick(browser, url) {
+  const { page, errors } = await openPage(browser, url, { width: 640, height: 480 });
+  await waitFor('the first splash page', async () =>
+    pageDifference(await screenshotGame(page), 'data/splash.png') < 20, 120);
+  await page.keyboard.press('Escape');
+  await waitFor('the page to say the game has ended', () => page.locator('#ended').isVisible(), 30);
+  assert.deepStrictEqual(errors, [], 'uncaught page errors');
+  await page.close();
+}
+
 async function missingPictureShowsTheErrorBox(browser, url) {
   const { page, errors, console } = await openPage(browser, url, { width: 800, height: 600 });
   await waitFor('the error box', () => page.locator('#error-box').isVisible(), 120);
@@ -250,6 +262,7 @@ async function missingPictureShowsTheErrorBox(browser, url) {
   };
   try {
     await run('Page.PlaysThroughSplashSteeringJumpAndEscape', playThroughTheGame, site);
+    await run('Page.EscapeOnTheSplashEndsTheGameWithoutAClick', escapeOnTheSplashEndsTheGameWithoutAClick, site);
     await run('Page.MissingPictureShowsTheErrorBox', missingPictureShowsTheErrorBox, brokenSite);
   } finally {
     await browser.close();
