@@ -36,8 +36,9 @@ foreach(gl GL GLU)
 endforeach()
 
 # The desktop GL functions that the engine's and the Cg runtime's desktop
-# paths name and WebGL lacks, as traps (never called on a WebGL context).
-add_library(zephra_web_desktop_gl STATIC
+# paths name and WebGL lacks, as traps (never called on a WebGL context):
+# compiled into the Cg runtime, which everything that draws links.
+set(ZEPHRA_WEB_DESKTOP_GL_TRAPS
   ${PROJECT_SOURCE_DIR}/engine/platform/web/desktop_gl/desktop_gl_traps.cpp)
 
 set(ZEPHRA_NODE node CACHE STRING "Node.js, which runs the suites built for WebAssembly")
