@@ -4,6 +4,7 @@
 BUILD      := build
 ASAN_BUILD := build-asan
 WIN_BUILD  := build-windows
+WEB_BUILD  := build-web
 JOBS       := $(shell nproc 2>/dev/null || echo 2)
 # CI sets ZEPHRA_WERROR=ON: a warning fails its build.
 ZEPHRA_WERROR ?= OFF
@@ -18,7 +19,7 @@ SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps build test test-asan run bench package clean windows test-windows
+.PHONY: all deps build test test-asan run bench package clean windows test-windows web test-web bench-web
 
 all: build
 
@@ -68,5 +69,19 @@ windows:
 test-windows: deps $(BUILD)/CMakeCache.txt
 	tools/windows/test.sh $(BUILD) $(WIN_BUILD)
 
+# Built with emscripten: build-web/index.html with the files it loads, and
+# build-web/pouncer-web.zip. The libraries are built once into a cache.
+web:
+	tools/web/build.sh $(WEB_BUILD)
+
+# The suites that need no GL under Node.js, then the page played in
+# headless Chromium.
+test-web:
+	tools/web/test.sh $(WEB_BUILD)
+
+# The page's frame time against a bare WebGL 2 floor, in headless Chromium.
+bench-web: web
+	tools/web/bench.sh $(WEB_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD) $(WEB_BUILD)

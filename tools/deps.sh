@@ -8,6 +8,8 @@
 #   tools/deps.sh fuzz       also what the fuzz targets need
 #   tools/deps.sh windows    also what cross-building for Windows needs
 #   tools/deps.sh wine       also what running the Windows programs needs
+#   tools/deps.sh web        also what building for the browser needs
+#   tools/deps.sh webtest    also what testing the browser build needs
 set -euo pipefail
 
 required=(
@@ -26,6 +28,8 @@ fuzz=(clang libclang-rt-14-dev)
 windows=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools
          binutils-mingw-w64-x86-64 nasm ninja-build dpkg-dev googletest zip)
 wine=(wine wine64)
+web=(emscripten ninja-build dpkg-dev googletest zip)
+webtest=(chromium)
 
 wanted=("${required[@]}")
 for group in "$@"; do
@@ -34,7 +38,10 @@ for group in "$@"; do
     fuzz) wanted+=("${fuzz[@]}") ;;
     windows) wanted+=("${windows[@]}") ;;
     wine) wanted+=("${wine[@]}") ;;
-    *) echo "deps.sh: unknown group '$group' (known: assets, fuzz, windows, wine)" >&2; exit 2 ;;
+    web) wanted+=("${web[@]}") ;;
+    # npm comes with Debian's nodejs or another Node.js distribution's.
+    webtest) wanted+=("${webtest[@]}"); command -v npm >/dev/null 2>&1 || wanted+=(npm) ;;
+    *) echo "deps.sh: unknown group '$group' (known: assets, fuzz, windows, wine, web, webtest)" >&2; exit 2 ;;
   esac
 done
 

@@ -1,5 +1,7 @@
 #include "media/font_face.h"
 
+#include <algorithm>
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -96,6 +98,35 @@ FontFace::~FontFace() {
     FT_Done_Face(face);
 }
 
+const FontFace::Glyph& FontFace::glyph(unsigned char code) {
+    std::unique_ptr<Glyph>& cached = glyphs[code];
+    if (cached)
+        return *cached;
+    auto made = std::make_unique<Glyph>();
+    const FT_UInt index = FT_Get_Char_Index(face, code);
+    // A glyph that does not load has no trustworthy bitmap or advance.
+    if (FT_Load_Glyph(face, index, FT_LOAD_RENDER) == 0) {
+        const FT_GlyphSlot slot = face->glyph;
+        made->loaded = true;
+        made->left = slot->bitmap_left;
+        made->top = slot->bitmap_top;
+        made->advanceX = slot->advance.x;
+        made->advanceY = slot->advance.y;
+        std::vector<unsigned char> monoStorage;
+        GlyphCoverage coverage;
+        if (coverageOf(slot->bitmap, monoStorage, coverage)) {
+            made->width = coverage.width;
+            made->rows = coverage.rows;
+            made->coverage.resize(size_t(coverage.width) * size_t(coverage.rows));
+            for (int32_t row = 0; row < coverage.rows; ++row)
+                std::copy_n(coverage.topRow + int64_t(row) * coverage.pitch, coverage.width,
+                            made->coverage.begin() + int64_t(row) * coverage.width);
+        }
+    }
+    cached = std::move(made);
+    return *cached;
+}
+
 void FontFace::print(Image& image, Pen& pen, const char* text) {
     const PixelType pixelType = image.getPixelType();
     if (pixelType != Luminance8 && pixelType != RGBA8)
@@ -104,19 +135,15 @@ void FontFace::print(Image& image, Pen& pen, const char* text) {
         return;
 
     const CoverageTarget target{image.getData(), image.getWidth(), image.getHeight(), pixelType};
-    std::vector<unsigned char> monoStorage;
     for (const unsigned char* code = reinterpret_cast<const unsigned char*>(text); *code; ++code) {
-        const FT_UInt index = FT_Get_Char_Index(face, *code);
-        // A glyph that does not load has no trustworthy bitmap or advance.
-        if (FT_Load_Glyph(face, index, FT_LOAD_RENDER) != 0)
+        const Glyph& g = glyph(*code);
+        if (!g.loaded)
             continue;
-        const FT_GlyphSlot slot = face->glyph;
-        GlyphCoverage coverage;
-        if (coverageOf(slot->bitmap, monoStorage, coverage))
-            addGlyphCoverage(target, int64_t(pen.x) + slot->bitmap_left,
-                             int64_t(pen.y) - slot->bitmap_top, coverage);
-        pen.x = advanced(pen.x, slot->advance.x);
-        pen.y = advanced(pen.y, slot->advance.y);
+        if (!g.coverage.empty())
+            addGlyphCoverage(target, int64_t(pen.x) + g.left, int64_t(pen.y) - g.top,
+                             GlyphCoverage{g.coverage.data(), g.width, g.rows, g.width});
+        pen.x = advanced(pen.x, g.advanceX);
+        pen.y = advanced(pen.y, g.advanceY);
     }
 }
 

@@ -3,7 +3,9 @@
 // Needs no window and no graphics device.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "media/image.h"
@@ -40,8 +42,20 @@ public:
     void print(Image& image, Pen& pen, const char* text);
 
 private:
+    // One character code rendered once: the face and its size never change,
+    // so FreeType would give the same bitmap and advance every time.
+    struct Glyph {
+        bool loaded = false;                 // false: FreeType refused it
+        std::vector<unsigned char> coverage; // 8-bit, top row first, rows * width
+        int32_t width = 0, rows = 0;
+        int32_t left = 0, top = 0;           // bitmap offset from the pen
+        int64_t advanceX = 0, advanceY = 0;  // 26.6 fixed point
+    };
+    const Glyph& glyph(unsigned char code);
+
     std::vector<unsigned char> bytes;  // FreeType reads the face from here
     FT_FaceRec_* face = nullptr;
+    std::array<std::unique_ptr<Glyph>, 256> glyphs;  // by character code, made on first use
 };
 
 }  // namespace Zephra

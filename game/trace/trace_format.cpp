@@ -1,19 +1,27 @@
 #include "trace_format.h"
 
 #include <charconv>
-#include <cstring>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
 // std::to_chars with a precision formats exactly as printf's %.9g does, and
 // several times faster, which matters for traces of a million frames.
+// A standard library without floating-point to_chars (LLVM 14's libc++, in
+// the browser build) gets printf's own.
 void appendFloat(std::string& out, float value) {
     char buffer[32];
+    out += ' ';
+#if defined(__cpp_lib_to_chars)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                       std::chars_format::general, 9);
-    out += ' ';
     out.append(buffer, result.ptr);
+#else
+    const int length = std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
+    out.append(buffer, static_cast<size_t>(length));
+#endif
 }
 
 void appendInt(std::string& out, int64_t value) {

@@ -47,6 +47,11 @@ public:
         return int32_t(face->glyph->advance.x >> 6);
     }
     FT_UInt index(unsigned long code) { return FT_Get_Char_Index(face, code); }
+    // The rendered glyph, valid until the next call.
+    FT_GlyphSlot render(unsigned long code) {
+        FT_Load_Glyph(face, FT_Get_Char_Index(face, code), FT_LOAD_RENDER);
+        return face->glyph;
+    }
 
 private:
     std::string bytes;
@@ -158,6 +163,33 @@ TEST_F(FontFaceTest, HighBytesDrawTheirLatin1Glyphs) {
     face->print(missing, b, "\x7F");  // no glyph in the font: the missing-glyph box
     EXPECT_TRUE(anyInk(eAcute, 1));
     EXPECT_NE(pixelsOf(eAcute, 1), pixelsOf(missing, 1));
+}
+
+// A glyph is rendered once and kept: its first and its later prints are
+// FreeType's bitmap, pixel for pixel, at the pen.
+TEST_F(FontFaceTest, GlyphsPrintedAgainAreFreeTypesBitmapsEachTime) {
+    ReferenceFace reference(font);
+    for (unsigned char code : {0x50, 0x6A, 0x40, 0x30, 0xE9}) {  // P j @ 0 é
+        const FT_GlyphSlot expected = reference.render(code);
+        ASSERT_GT(expected->bitmap.rows, 0u) << code;
+        for (int time = 0; time < 2; ++time) {
+            BitmapImage image(60, 60, Luminance8);
+            Pen pen{20, 40};
+            const char text[2] = {char(code), 0};
+            face->print(image, pen, text);
+            int differences = 0;
+            for (int y = 0; y < 60; ++y)
+                for (int x = 0; x < 60; ++x) {
+                    const int gx = x - 20 - expected->bitmap_left, gy = y - 40 + expected->bitmap_top;
+                    const bool inside = gx >= 0 && gy >= 0 && gx < int(expected->bitmap.width) &&
+                                        gy < int(expected->bitmap.rows);
+                    const unsigned char want =
+                        inside ? expected->bitmap.buffer[gy * expected->bitmap.pitch + gx] : 0;
+                    differences += image.getData()[(y * 60 + x)] != want;
+                }
+            EXPECT_EQ(differences, 0) << "glyph " << int(code) << ", print " << time + 1;
+        }
+    }
 }
 
 TEST_F(FontFaceTest, SpaceAdvancesWithoutDrawing) {

@@ -17,7 +17,9 @@ namespace ES {
     X(PFNGLDISABLEVERTEXATTRIBARRAYPROC, glDisableVertexAttribArray) \
     X(PFNGLVERTEXATTRIB4FVPROC, glVertexAttrib4fv)                   \
     X(PFNGLGENERATEMIPMAPPROC, glGenerateMipmap)                     \
-    X(PFNGLCLEARDEPTHFPROC, glClearDepthf)
+    X(PFNGLCLEARDEPTHFPROC, glClearDepthf)                           \
+    X(PFNGLGENVERTEXARRAYSPROC, glGenVertexArrays)                   \
+    X(PFNGLBINDVERTEXARRAYPROC, glBindVertexArray)
 
 struct Functions {
 #define ZEPHRA_ES_DECLARE(type, name) type name = nullptr;

@@ -34,6 +34,10 @@ struct Batch {
     std::vector<Slots> vertices;
     std::vector<float> packed;
     GLuint buffer = 0;  // in the current context; 0 until the first draw
+    // The arrays of the batch's own vertex array object, which keeps them
+    // set up between draws: the slots it reads from `buffer` (0: not set up).
+    GLuint vertexArray = 0;
+    unsigned int arraySlots = 0;
 };
 
 Batch batch;
@@ -90,25 +94,35 @@ void endPrimitive() {
     if (count == 0) return;
 
     if (!batch.buffer) gl.glGenBuffers(1, &batch.buffer);
+    if (!batch.vertexArray) gl.glGenVertexArrays(1, &batch.vertexArray);
+    // Whatever draws outside a pair keeps the default vertex array, whose
+    // arrays are off, so it reads current values; the batch's arrays are
+    // set up again only when the slots in use change (a browser's every GL
+    // call crosses into JavaScript, so the per-draw calls are few).
+    gl.glBindVertexArray(batch.vertexArray);
     gl.glBindBuffer(GL_ARRAY_BUFFER, batch.buffer);
     gl.glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch.packed.size() * sizeof(float)),
                     batch.packed.data(), GL_STREAM_DRAW);
-    int used = 0;
-    for (int slot = 0; slot < slotCount; ++slot)
-        if (batch.usedSlots & (1u << slot)) ++used;
-    const GLsizei stride = static_cast<GLsizei>(used * 4 * sizeof(float));
-    std::size_t offset = 0;
-    for (GLuint slot = 0; slot < slotCount; ++slot) {
-        if (!(batch.usedSlots & (1u << slot))) continue;
-        gl.glEnableVertexAttribArray(slot);
-        gl.glVertexAttribPointer(slot, 4, GL_FLOAT, GL_FALSE, stride,
-                                 reinterpret_cast<const void*>(offset));
-        offset += 4 * sizeof(float);
+    if (batch.arraySlots != batch.usedSlots) {
+        int used = 0;
+        for (int slot = 0; slot < slotCount; ++slot)
+            if (batch.usedSlots & (1u << slot)) ++used;
+        const GLsizei stride = static_cast<GLsizei>(used * 4 * sizeof(float));
+        std::size_t offset = 0;
+        for (GLuint slot = 0; slot < slotCount; ++slot) {
+            if (!(batch.usedSlots & (1u << slot))) {
+                if (batch.arraySlots & (1u << slot)) gl.glDisableVertexAttribArray(slot);
+                continue;
+            }
+            gl.glEnableVertexAttribArray(slot);
+            gl.glVertexAttribPointer(slot, 4, GL_FLOAT, GL_FALSE, stride,
+                                     reinterpret_cast<const void*>(offset));
+            offset += 4 * sizeof(float);
+        }
+        batch.arraySlots = batch.usedSlots;
     }
     glDrawArrays(mode, 0, count);
-    // Arrays off again, so that whatever draws next reads current values.
-    for (GLuint slot = 0; slot < slotCount; ++slot)
-        if (batch.usedSlots & (1u << slot)) gl.glDisableVertexAttribArray(slot);
+    gl.glBindVertexArray(0);
     gl.glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 

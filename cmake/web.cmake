@@ -1,0 +1,97 @@
+# The browser build: compiled with Debian's emscripten (emcmake) against the
+# static libraries tools/web/build_deps.sh installs into ZEPHRA_WEB_DEPS.
+# The game becomes one page (zephra_web_page below); the suites that need no
+# GL run under Node.js.
+if(NOT ZEPHRA_WEB_DEPS OR NOT EXISTS "${ZEPHRA_WEB_DEPS}/manifest.txt")
+  message(FATAL_ERROR "ZEPHRA_WEB_DEPS must name the folder tools/web/build_deps.sh "
+    "prints (got '${ZEPHRA_WEB_DEPS}'). `make web` sets it.")
+endif()
+# Searched before emscripten's own sysroot, whose SDL2 package would name a
+# port that it downloads.
+list(PREPEND CMAKE_FIND_ROOT_PATH ${ZEPHRA_WEB_DEPS})
+list(PREPEND CMAKE_PREFIX_PATH ${ZEPHRA_WEB_DEPS})
+set(SDL2_DIR ${ZEPHRA_WEB_DEPS}/lib/cmake/SDL2)
+
+# The engine reports failures by throwing; emscripten leaves catching off
+# unless asked.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
+
+find_package(SDL2 CONFIG REQUIRED)
+find_package(SDL2_mixer CONFIG REQUIRED)
+set(ZEPHRA_SDL2 SDL2::SDL2-static)
+set(ZEPHRA_SDL2_MIXER SDL2_mixer::SDL2_mixer-static SDL2::SDL2-static)
+find_package(ZLIB REQUIRED)
+find_package(PNG REQUIRED)
+find_package(JPEG REQUIRED)
+find_package(Freetype REQUIRED)
+set_property(TARGET Freetype::Freetype APPEND PROPERTY INTERFACE_LINK_LIBRARIES ZLIB::ZLIB)
+
+# WebGL comes with emscripten's runtime: nothing to find, nothing to link by
+# name. The engine's targets still name OpenGL, for the desktop's sake.
+foreach(gl GL GLU)
+  if(NOT TARGET OpenGL::${gl})
+    add_library(OpenGL::${gl} INTERFACE IMPORTED)
+  endif()
+endforeach()
+
+# The desktop GL functions that the engine's and the Cg runtime's desktop
+# paths name and WebGL lacks, as traps (never called on a WebGL context):
+# compiled into the Cg runtime, which everything that draws links.
+set(ZEPHRA_WEB_DESKTOP_GL_TRAPS
+  ${PROJECT_SOURCE_DIR}/engine/platform/web/desktop_gl/desktop_gl_traps.cpp)
+
+set(ZEPHRA_NODE node CACHE STRING "Node.js, which runs the suites built for WebAssembly")
+
+# zephra_web_page(TARGET): links TARGET as the page's program, pouncer.js and
+# pouncer.wasm in the build's top folder. The page (index.html) and the data
+# package are added by tools/web/package.sh. The page starts main itself
+# (ccall, async) and learns from its promise when the game has ended.
+#
+# The game's loop never returns to the browser by itself: asyncify lets the
+# device's presentation wait for the next animation frame in the middle of
+# it. Only the functions that can be on the stack at that wait are rewritten
+# (ASYNCIFY_ONLY); everything else runs at full speed.
+set(ZEPHRA_WEB_ASYNCIFY_ONLY
+  "main"
+  "GameLoop::runFrame()"
+  "GameLoop::present()"
+  "Zephra::Device::update()"
+  "Zephra::Platform::swapBuffers(Zephra::Window&)"
+  CACHE STRING "The functions on the stack when the page waits for its next frame")
+# One name a line: a response file needs no quoting of the parentheses.
+list(JOIN ZEPHRA_WEB_ASYNCIFY_ONLY "\n" only)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/asyncify_only.txt CONTENT "${only}\n")
+function(zephra_web_page target)
+  set_target_properties(${target} PROPERTIES
+    OUTPUT_NAME pouncer SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  target_link_options(${target} PRIVATE
+    -sENVIRONMENT=web
+    -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
+    -sALLOW_MEMORY_GROWTH=1
+    -sFORCE_FILESYSTEM=1
+    -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=ccall
+    -sASYNCIFY=1 -sASYNCIFY_ONLY=@${CMAKE_BINARY_DIR}/asyncify_only.txt
+    --js-library ${PROJECT_SOURCE_DIR}/engine/platform/web/web_library.js
+    -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=zephra_runtime_functions)
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+    ${PROJECT_SOURCE_DIR}/engine/platform/web/web_library.js)
+endfunction()
+
+# zephra_node_program(TARGET): links TARGET to run under Node.js, reading and
+# writing the host's files directly. ZEPHRA_NODE_RUN is the command line that
+# runs one: 3.1.6's loader, under a Node.js with fetch(), would fetch the
+# .wasm as a URL.
+set(ZEPHRA_NODE_RUN ${ZEPHRA_NODE} --no-experimental-fetch)
+function(zephra_node_program target)
+  target_link_options(${target} PRIVATE -sENVIRONMENT=node -sNODERAWFS=1
+    -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1)
+endfunction()
+
+# zephra_node_test(NAME TARGET [ARGS...]): a suite built for WebAssembly, run
+# under Node.js with ARGS.
+function(zephra_node_test name target)
+  zephra_node_program(${target})
+  add_test(NAME ${name} COMMAND ${ZEPHRA_NODE_RUN} $<TARGET_FILE:${target}> ${ARGN}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+endfunction()
