@@ -36,20 +36,20 @@ TEST(CgForms, TexelOffsetsAreCheckedEverywhereAndRefusedWhereReached) {
 TEST(CgForms, UndeclaredNamesWarnOnlyWhereNoEntryReaches) {
     cgc::CompileOutput out = compile(
         "float scale() { return hostConstant * 2; }\n"
-        "float4 tint() { return mix(0, 1, 0.5); }\n"
+        "float4 tint() { return texture2D(0, 1); }\n"
         "float4 main(): COLOR { return 1; }");
     EXPECT_TRUE(out.ok) << out.listing;
     EXPECT_TRUE(contains(out.listing, "(1,24): warning: 'hostConstant' is not declared; ignored, as 'scale' is not "
                                       "called from the entry function"))
         << out.listing;
-    EXPECT_TRUE(contains(out.listing, "(2,24): warning: function 'mix' is not declared (the Cg standard library calls it "
-                                      "'lerp')"))
+    EXPECT_TRUE(contains(out.listing, "(2,24): warning: function 'texture2D' is not declared (the Cg standard library "
+                                      "calls it 'tex2D')"))
         << out.listing;
     // Reached, every one is an error; and in a global's initial value too.
     expectError("float scale() { return hostConstant * other; }\nfloat4 main(): COLOR { return scale(); }",
                 "(1,39): error: 'other' is not declared");
-    expectError("float4 main(float2 uv: TEXCOORD0): COLOR {\n return fract(uv).xyxy; }",
-                "(2,9): error: function 'fract' is not declared (the Cg standard library calls it 'frac')");
+    expectError("float4 main(float2 uv: TEXCOORD0): COLOR {\n return texture2D(uv).xyxy; }",
+                "(2,9): error: function 'texture2D' is not declared (the Cg standard library calls it 'tex2D')");
     expectError("static float g = missing; float4 main(): COLOR { return g; }", "'missing' is not declared");
 }
 
@@ -230,4 +230,24 @@ TEST(CgForms, GlStateIsTheBuiltInUniformStateOfGlsl) {
     expectError("float4 main(): COLOR { return glstate.matrix.modelview[1][0]; }", "out of range");
     expectError("float4 main(): COLOR { return glstate.matrix.program[0][0]; }", "has no member 'program'");
     EXPECT_TRUE(compile("float4 glstate; float4 main(): COLOR { return glstate; }").ok);
+}
+
+TEST(CgForms, GlslSpellingsOfLibraryFunctionsAreTakenWithAWarning) {
+    cgc::CompileOutput out = compile(
+        "float4 main(float2 uv: TEXCOORD0): COLOR {\n"
+        "  float2 f = fract(uv) + mix(uv, 1, 0.5) + inversesqrt(uv + 1);\n"
+        "  return float4(f, mod(uv.x - 3, 2), 1); }");
+    ASSERT_TRUE(out.ok) << out.listing;
+    EXPECT_TRUE(contains(out.listing, "(2,14): warning: 'fract' is GLSL's name: taken as Cg's 'frac'")) << out.listing;
+    EXPECT_TRUE(contains(out.listing, "warning: 'mix' is GLSL's name: taken as Cg's 'lerp'")) << out.listing;
+    EXPECT_TRUE(contains(out.listing, "warning: 'inversesqrt' is GLSL's name: taken as Cg's 'rsqrt'")) << out.listing;
+    // GLSL's mod floors where Cg's fmod truncates: the GLSL function itself.
+    EXPECT_TRUE(contains(out.listing, "(3,20): warning: 'mod' is GLSL's")) << out.listing;
+    EXPECT_TRUE(contains(out.glsl, "mod(")) << out.glsl;
+    EXPECT_FALSE(contains(out.glsl, "cg_fmod")) << out.glsl;
+    // A function of the shader's own by that name wins, with no warning.
+    cgc::CompileOutput own = compile("float mix(float a, float b, float t) { return a; }\n"
+                                     "float4 main(): COLOR { return mix(1, 0, 0.5); }");
+    ASSERT_TRUE(own.ok) << own.listing;
+    EXPECT_TRUE(own.listing.empty()) << own.listing;
 }

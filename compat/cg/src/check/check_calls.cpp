@@ -50,11 +50,31 @@ const char* profilesOfMissingFunction(const std::string& name) {
 // The GLSL names that Cg spells otherwise, for the diagnostic.
 std::string standardName(const std::string& name) {
     static const std::map<std::string, const char*> glslNames = {
-        {"mix", "lerp"}, {"fract", "frac"}, {"mod", "fmod"}, {"inversesqrt", "rsqrt"},
-        {"dFdx", "ddx"}, {"dFdy", "ddy"}, {"texture2D", "tex2D"}, {"texture", "tex2D"}};
+        {"texture2D", "tex2D"}, {"texture", "tex2D"}};
     auto found = glslNames.find(name);
     if (found == glslNames.end()) return "";
     return std::string(" (the Cg standard library calls it '") + found->second + "')";
+}
+
+// GLSL's spellings of standard-library functions, met in shaders written
+// for both languages and accepted by the compilers Cg programs were built
+// with. Taken with a warning: the Cg name, or, for 'mod', GLSL's own
+// function, whose result differs from 'fmod' for negative operands.
+const Builtin* glslSpelling(const std::string& name, std::string& cgName, std::string& warning) {
+    static const Builtin glslMod{"mod", BuiltinKind::Binary, "mod", BaseType::Error, 0, TextureForm::Plain, false};
+    static const std::map<std::string, const char*> renamed = {
+        {"mix", "lerp"}, {"fract", "frac"}, {"inversesqrt", "rsqrt"}, {"dFdx", "ddx"}, {"dFdy", "ddy"}};
+    if (name == "mod") {
+        cgName = name;
+        warning = "'mod' is GLSL's: taken as x - y * floor(x / y), which differs from Cg's 'fmod' for negative "
+                  "operands";
+        return &glslMod;
+    }
+    auto found = renamed.find(name);
+    if (found == renamed.end()) return nullptr;
+    cgName = found->second;
+    warning = "'" + name + "' is GLSL's name: taken as Cg's '" + cgName + "'";
+    return findBuiltin(cgName);
 }
 
 }  // namespace
@@ -65,7 +85,13 @@ void Checker::checkCall(Expr& e) {
         if (a->type.isError()) return;
     auto found = functions.find(e.text);
     if (found != functions.end()) return checkUserCall(e, found->second);
-    if (findBuiltin(e.text)) return checkBuiltinCall(e);
+    if (const Builtin* b = findBuiltin(e.text)) return checkBuiltinCall(e, *b);
+    std::string cgName, warning;
+    if (const Builtin* b = glslSpelling(e.text, cgName, warning)) {
+        diag.warning(e.line, warning);
+        e.text = cgName;
+        return checkBuiltinCall(e, *b);
+    }
     if (const char* profiles = profilesOfMissingFunction(e.text)) {
         // In the standard library, but not in these profiles: refused where reached.
         if (!current) return diag.error(e.line, "'" + e.text + "' is only available in " + profiles);
@@ -137,8 +163,7 @@ void Checker::checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidate
         current->calls.push_back(best);
 }
 
-void Checker::checkBuiltinCall(Expr& e) {
-    const Builtin& b = *findBuiltin(e.text);
+void Checker::checkBuiltinCall(Expr& e, const Builtin& b) {
     const std::string& name = e.text;
     auto arity = [&](size_t n) {
         if (e.args.size() == n) return true;

@@ -54,7 +54,7 @@ public:
     void checkCast(Expr& e);
     void checkCall(Expr& e);
     void checkUserCall(Expr& e, const std::vector<FunctionDecl*>& candidates);
-    void checkBuiltinCall(Expr& e);
+    void checkBuiltinCall(Expr& e, const Builtin& b);
     void checkTextureCall(Expr& e, const Builtin& b);
     void flattenInitList(ExprPtr e, std::vector<ExprPtr>& out, int& count);
 
