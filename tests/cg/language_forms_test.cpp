@@ -245,6 +245,17 @@ TEST(CgForms, GlslSpellingsOfLibraryFunctionsAreTakenWithAWarning) {
     EXPECT_TRUE(contains(out.listing, "(3,20): warning: 'mod' is GLSL's")) << out.listing;
     EXPECT_TRUE(contains(out.glsl, "mod(")) << out.glsl;
     EXPECT_FALSE(contains(out.glsl, "cg_fmod")) << out.glsl;
+    // GLSL's type names and stpq swizzles, likewise.
+    cgc::CompileOutput types = compile(
+        "float4 main(float2 uv: TEXCOORD0): COLOR {\n"
+        "  vec3 c = vec3(uv.st, 1); mat2x3 m = float3x2(1, 0, 0, 1, 0, 0);\n"
+        "  return float4(mul(m, c.st), c.p); }");
+    ASSERT_TRUE(types.ok) << types.listing;
+    EXPECT_TRUE(contains(types.listing, "(2,3): warning: 'vec3' is GLSL's name: taken as Cg's 'float3'")) << types.listing;
+    EXPECT_TRUE(contains(types.listing, "warning: 'mat2x3' is GLSL's name: taken as Cg's 'float3x2'")) << types.listing;
+    EXPECT_TRUE(contains(types.listing, "warning: 'st' is a GLSL swizzle: taken as its xyzw components"))
+        << types.listing;
+    EXPECT_FALSE(contains(types.glsl, ".st")) << types.glsl;
     // A function of the shader's own by that name wins, with no warning.
     cgc::CompileOutput own = compile("float mix(float a, float b, float t) { return a; }\n"
                                      "float4 main(): COLOR { return mix(1, 0, 0.5); }");

@@ -84,4 +84,23 @@ bool builtinTypeFromName(const std::string& name, Type& type, bool& unsupportedM
     return true;
 }
 
+bool glslTypeFromName(const std::string& name, Type& type) {
+    static const std::unordered_map<std::string, Type> table = [] {
+        std::unordered_map<std::string, Type> t;
+        for (int n = 2; n <= 4; ++n) {
+            const std::string size = std::to_string(n);
+            t["vec" + size] = Type::vector(BaseType::Float, n);
+            t["ivec" + size] = Type::vector(BaseType::Int, n);
+            t["bvec" + size] = Type::vector(BaseType::Bool, n);
+            t["mat" + size] = Type::matrix(n, n);
+            for (int rows = 2; rows <= 4; ++rows) t["mat" + size + "x" + std::to_string(rows)] = Type::matrix(rows, n);
+        }
+        return t;
+    }();
+    auto found = table.find(name);
+    if (found == table.end()) return false;
+    type = found->second;
+    return true;
+}
+
 }  // namespace cgc

@@ -95,5 +95,9 @@ struct StructInfo {
 std::string typeName(const Type& type);
 // Recognises a built-in type name ("float4", "half2x3", "sampler2D", "void").
 bool builtinTypeFromName(const std::string& name, Type& type, bool& unsupportedMatrix);
+// Recognises GLSL's spelling of a vector or matrix type ("vec3", "ivec2",
+// "mat3", "mat2x3": GLSL's columns x rows), met in shaders written for both
+// languages.
+bool glslTypeFromName(const std::string& name, Type& type);
 
 }  // namespace cgc

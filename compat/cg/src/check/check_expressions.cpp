@@ -384,10 +384,14 @@ void Checker::checkMember(Expr& e) {
     }
     if (t.isScalar() || t.isVector()) {
         int size = t.isScalar() ? 1 : t.cols;
-        static const char* const sets[] = {"xyzw", "rgba"};
+        // stpq is GLSL's set, met in shaders written for both languages:
+        // taken with a warning, as xyzw.
+        static const char* const sets[] = {"xyzw", "rgba", "stpq"};
         std::vector<int> comps;
         bool ok = name.size() <= 4;
+        bool glslSet = false;
         for (const char* set : sets) {
+            glslSet = set == sets[2];
             comps.clear();
             ok = name.size() <= 4;
             for (char ch : name) {
@@ -403,6 +407,11 @@ void Checker::checkMember(Expr& e) {
         if (!ok) {
             diag.error(e.line, "'" + name + "' is not a valid swizzle of " + typeName(t));
             return;
+        }
+        if (glslSet) {
+            diag.warning(e.line, "'" + name + "' is a GLSL swizzle: taken as its xyzw components");
+            e.text.clear();
+            for (int c : comps) e.text += "xyzw"[c];
         }
         std::vector<int> sorted = comps;
         std::sort(sorted.begin(), sorted.end());

@@ -120,7 +120,7 @@ bool Parser::atTypeName(size_t ahead) const {
     bool unsupported = false;
     if (builtinTypeFromName(t.text, type, unsupported)) return true;
     if (!shadowedTypes.empty() && shadowedTypes.count(t.text)) return false;
-    return structNames.count(t.text) || typedefs.count(t.text);
+    return structNames.count(t.text) || typedefs.count(t.text) || glslTypeFromName(t.text, type);
 }
 
 Type Parser::parseType() {
@@ -144,6 +144,11 @@ Type Parser::parseType() {
         if (td != typedefs.end()) {
             advance();
             return td->second;
+        }
+        if (glslTypeFromName(t.text, type)) {
+            diag.warning(t.line, "'" + t.text + "' is GLSL's name: taken as Cg's '" + typeName(type) + "'");
+            advance();
+            return type;
         }
         if (const char* why = typeOfOtherProfiles(t.text)) failAt(t, "type '" + t.text + "' " + why);
     }
