@@ -7,10 +7,17 @@
 namespace cgcollection {
 namespace {
 
-class DesktopSession : public GLSession {
+// The platform layer makes the kind of context chosen when the window is
+// made: ES through EGL, or desktop GL.
+Zephra::Platform::ContextAPI chooseAPI(Zephra::Platform::ContextAPI api) {
+    Zephra::Platform::setContextAPI(api);
+    return api;
+}
+
+class PlatformSession : public GLSession {
 public:
-    DesktopSession() : window(16, 16, false) {}
-    ~DesktopSession() override {
+    explicit PlatformSession(Zephra::Platform::ContextAPI api) : api(chooseAPI(api)), window(16, 16, false) {}
+    ~PlatformSession() override {
         if (context) Zephra::Platform::destroyGLContext(context);
     }
     bool open() {
@@ -20,6 +27,7 @@ public:
     }
 
 private:
+    Zephra::Platform::ContextAPI api;
     Zephra::Window window;
     Zephra::Platform::GLContext* context = nullptr;
 };
@@ -31,29 +39,32 @@ bool parseContextKind(const std::string& name, ContextKind& kind) {
         kind = ContextKind::DesktopGL;
         return true;
     }
+    if (name == "es") {
+        kind = ContextKind::ES;
+        return true;
+    }
     return false;
 }
 
 const char* contextKindName(ContextKind kind) {
     switch (kind) {
     case ContextKind::DesktopGL: return "gl";
+    case ContextKind::ES: return "es";
     }
     return "?";
 }
 
 std::unique_ptr<GLSession> openSession(ContextKind kind, std::string& error) {
-    switch (kind) {
-    case ContextKind::DesktopGL:
-        try {
-            auto session = std::make_unique<DesktopSession>();
-            if (session->open()) return session;
-            error = "no desktop OpenGL context could be made on a hidden window";
-        } catch (const Zephra::Exceptions::Exception& e) {
-            error = e.getMessage();
-        }
-        return nullptr;
+    const bool es = kind == ContextKind::ES;
+    try {
+        auto session = std::make_unique<PlatformSession>(es ? Zephra::Platform::ContextAPI::ES
+                                                            : Zephra::Platform::ContextAPI::Desktop);
+        if (session->open()) return session;
+        error = es ? "no OpenGL ES 3.0 context could be made on a hidden window"
+                   : "no desktop OpenGL context could be made on a hidden window";
+    } catch (const Zephra::Exceptions::Exception& e) {
+        error = e.getMessage();
     }
-    error = "unknown context kind";
     return nullptr;
 }
 

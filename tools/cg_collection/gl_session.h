@@ -8,9 +8,9 @@
 
 namespace cgcollection {
 
-enum class ContextKind { DesktopGL };
+enum class ContextKind { DesktopGL, ES };
 
-// Parses a --context value ("gl"); false for a name it does not know.
+// Parses a --context value ("gl", "es"); false for a name it does not know.
 bool parseContextKind(const std::string& name, ContextKind& kind);
 const char* contextKindName(ContextKind kind);
 

@@ -3,7 +3,7 @@
 // links each pair on a hidden GL context, prints the counts and the first
 // error of each failure grouped by kind, and exits 1 below a threshold.
 //
-//   cg_collection [--min-percent P] [--context gl] [--listings] [-DNAME[=V] ...] [FOLDER]
+//   cg_collection [--min-percent P] [--context gl|es] [--listings] [-DNAME[=V] ...] [FOLDER]
 //
 // -D defines a macro for every compile, as the collection's host may (the
 // shader collections of emulator front ends are compiled with
@@ -46,7 +46,7 @@ struct Options {
 };
 
 int usage(const char* message) {
-    std::fprintf(stderr, "cg_collection: %s\nusage: cg_collection [--min-percent P] [--context gl] [--listings] [-DNAME[=V] ...] [FOLDER]\n",
+    std::fprintf(stderr, "cg_collection: %s\nusage: cg_collection [--min-percent P] [--context gl|es] [--listings] [-DNAME[=V] ...] [FOLDER]\n",
                  message);
     return exitUsage;
 }
