@@ -8,6 +8,7 @@
 #include "runtime/gl_debug.h"
 #include "runtime/managed_textures.h"
 #include "runtime/parameter_checks.h"
+#include "runtime/profiles.h"
 
 using namespace cgrt;
 
@@ -68,6 +69,9 @@ void restore(GLuint texture, const Suspended& was) {
 // GEQUAL, LESS, GREATER, EQUAL, NOTEQUAL, ALWAYS, NEVER. A comparing
 // texture is suspended (its compare mode off) and noted in `used`.
 int compareMode(const _CGparameter& p, std::set<GLuint>& used) {
+    // OpenGL ES 3.0 and WebGL 2 cannot ask a texture for its depth bits, and
+    // their comparing lookups need shadow samplers: lookups there are plain.
+    if (currentContextIsES()) return 0;
     GLenum target = textureTarget(p.leaf.type.base);
     if (target != GL_TEXTURE_1D && target != GL_TEXTURE_2D && target != GL_TEXTURE_RECTANGLE_ARB) return 0;
     GLint active = 0, bound = 0;

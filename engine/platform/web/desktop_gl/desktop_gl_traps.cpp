@@ -30,6 +30,7 @@ void glVertex4dv(const GLdouble*) { desktopOnly("glVertex4dv"); }
 void glNormal3dv(const GLdouble*) { desktopOnly("glNormal3dv"); }
 void glColor4dv(const GLdouble*) { desktopOnly("glColor4dv"); }
 void glGetDoublev(GLenum, GLdouble*) { desktopOnly("glGetDoublev"); }
+void glGetTexLevelParameteriv(GLenum, GLint, GLenum, GLint*) { desktopOnly("glGetTexLevelParameteriv"); }
 GLint gluBuild2DMipmaps(GLenum, GLint, GLsizei, GLsizei, GLenum, GLenum, const void*) {
     desktopOnly("gluBuild2DMipmaps");
 }
