@@ -51,6 +51,22 @@ inline cgref::Image readWindow(int size) {
     return cgref::fromBytes(rgba, size, size);
 }
 
+// Draws the unit square, position and texture coordinate both fed from
+// client arrays through the runtime, as the collection's host draws a pass.
+inline void drawUnitSquare(CGprogram vertex, GLenum primitive) {
+    static const float corners[8] = {0, 0, 1, 0, 1, 1, 0, 1};
+    CGparameter position = cgGetNamedParameter(vertex, "position");
+    CGparameter tex = cgGetNamedParameter(vertex, "tex");
+    cgGLSetParameterPointer(position, 2, GL_FLOAT, 0, corners);
+    cgGLSetParameterPointer(tex, 2, GL_FLOAT, 0, corners);
+    cgGLEnableClientState(position);
+    cgGLEnableClientState(tex);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDrawArrays(primitive, 0, 4);
+    cgGLDisableClientState(position);
+    cgGLDisableClientState(tex);
+}
+
 // Every pixel within two steps of 8 bits of the model; `skip` marks the
 // pixels the model cannot decide.
 inline void expectImage(const cgref::Image& drawn, const cgref::Image& model, const std::vector<bool>& skip = {}) {

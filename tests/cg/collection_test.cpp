@@ -71,17 +71,7 @@ protected:
         cgGLEnableTextureParameter(decal);
         bind(f.vertex, f.fragment);
 
-        static const float corners[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-        CGparameter position = cgGetNamedParameter(f.vertex, "position");
-        CGparameter tex = cgGetNamedParameter(f.vertex, "tex");
-        cgGLSetParameterPointer(position, 2, GL_FLOAT, 0, corners);
-        cgGLSetParameterPointer(tex, 2, GL_FLOAT, 0, corners);
-        cgGLEnableClientState(position);
-        cgGLEnableClientState(tex);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glDrawArrays(GL_QUADS, 0, 4);
-        cgGLDisableClientState(position);
-        cgGLDisableClientState(tex);
+        drawUnitSquare(f.vertex, GL_QUADS);
 
         return readWindow(size);
     }

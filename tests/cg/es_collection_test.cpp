@@ -91,18 +91,9 @@ protected:
         cgGLBindProgram(f.fragment);
         EXPECT_EQ(cgGetError(), CG_NO_ERROR) << cgGetLastListing(context);
 
-        // Client arrays: ES 3.0 takes them from memory (WebGL 2 would need a buffer).
-        static const float corners[8] = {0, 0, 1, 0, 1, 1, 0, 1};
-        CGparameter position = cgGetNamedParameter(f.vertex, "position");
-        CGparameter tex = cgGetNamedParameter(f.vertex, "tex");
-        cgGLSetParameterPointer(position, 2, GL_FLOAT, 0, corners);
-        cgGLSetParameterPointer(tex, 2, GL_FLOAT, 0, corners);
-        cgGLEnableClientState(position);
-        cgGLEnableClientState(tex);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
-        cgGLDisableClientState(position);
-        cgGLDisableClientState(tex);
+        // Client arrays: ES 3.0 takes them from memory (WebGL 2 would need a
+        // buffer); ES has no quads.
+        cgtest::drawUnitSquare(f.vertex, GL_TRIANGLE_FAN);
 
         return cgtest::readWindow(size);
     }

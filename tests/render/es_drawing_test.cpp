@@ -7,6 +7,7 @@
 #include "plain_image.h"
 #include "render/render_state.h"
 #include "render/texture.h"
+#include "textured_program.h"
 
 using namespace Zephra;
 
@@ -16,18 +17,7 @@ class ESDrawingTest : public ESTest {
 protected:
     void SetUp() override { clear(All, 0, 0, 0, 1, 1, 0); }
 
-    static void quad(float x0, float y0, float x1, float y1) {
-        begin(Quads);
-        vertex(VertexTexCoord0, 0, 0, 0, 1);
-        vertex(VertexPosition, x0, y0, 0, 1);
-        vertex(VertexTexCoord0, 1, 0, 0, 1);
-        vertex(VertexPosition, x1, y0, 0, 1);
-        vertex(VertexTexCoord0, 1, 1, 0, 1);
-        vertex(VertexPosition, x1, y1, 0, 1);
-        vertex(VertexTexCoord0, 0, 1, 0, 1);
-        vertex(VertexPosition, x0, y1, 0, 1);
-        glEnd();
-    }
+    static void quad(float x0, float y0, float x1, float y1) { texturedQuadVertices(x0, y0, x1, y1); }
 };
 
 bool near(const Pixel& a, const Pixel& b, int tolerance) {

@@ -17,14 +17,10 @@ inline const char* const texturedSource =
     "}\n"
     "float4 psMain(float2 uv : TEXCOORD0) : COLOR { return tex2D(texture, uv) * color; }\n";
 
-// Draws texture over the NDC rectangle (x0, y0)-(x1, y1), tinted by tint.
-inline void drawTexturedQuad(Zephra::Program& program, const Zephra::Texture& texture,
-                             const float tint[4], float x0, float y0, float x1, float y1) {
+// One quad over the NDC rectangle (x0, y0)-(x1, y1), the whole texture on
+// it, sent one vertex attribute at a time as the game sends its sprites.
+inline void texturedQuadVertices(float x0, float y0, float x1, float y1) {
     using namespace Zephra;
-    program.bind();
-    program.getParameter("texture").setTexture(texture);
-    program.getParameter("color").setFloat4(tint);
-    program.applyStateMatrices();
     begin(Quads);
     vertex(VertexTexCoord0, 0, 0, 0, 1);
     vertex(VertexPosition, x0, y0, 0, 1);
@@ -35,4 +31,15 @@ inline void drawTexturedQuad(Zephra::Program& program, const Zephra::Texture& te
     vertex(VertexTexCoord0, 0, 1, 0, 1);
     vertex(VertexPosition, x0, y1, 0, 1);
     glEnd();
+}
+
+// Draws texture over the NDC rectangle (x0, y0)-(x1, y1), tinted by tint.
+inline void drawTexturedQuad(Zephra::Program& program, const Zephra::Texture& texture,
+                             const float tint[4], float x0, float y0, float x1, float y1) {
+    using namespace Zephra;
+    program.bind();
+    program.getParameter("texture").setTexture(texture);
+    program.getParameter("color").setFloat4(tint);
+    program.applyStateMatrices();
+    texturedQuadVertices(x0, y0, x1, y1);
 }
