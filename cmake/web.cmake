@@ -72,6 +72,7 @@ function(zephra_web_page target)
     -sFORCE_FILESYSTEM=1
     -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=ccall
     -sASYNCIFY=1 -sASYNCIFY_ONLY=@${CMAKE_BINARY_DIR}/asyncify_only.txt
+    -sASYNCIFY_IMPORTS=zephraWaitForAnimationFrame,zephraWaitForPendingEvents
     --js-library ${PROJECT_SOURCE_DIR}/engine/platform/web/web_library.js
     -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=zephra_runtime_functions)
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS

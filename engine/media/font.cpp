@@ -1,6 +1,5 @@
 #include "media/font.h"
 
-#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 
@@ -49,6 +48,12 @@ Font::Font(Utils::InputStream& stream, int32_t pixelHeight) : face(stream, pixel
 Font::~Font() = default;
 
 void Font::print(Image& image, Pen& pen, const char* text) {
+    if (TextOverlay::exists() && &image == &TextOverlay::image()) {
+        RowSpan touched;
+        face.print(image, pen, text, &touched);
+        TextOverlay::noteInked(touched);
+        return;
+    }
     face.print(image, pen, text);
 }
 
@@ -62,13 +67,14 @@ void Font::printf(Pen& pen, const char* format, ...) {
     if (length < 0)
         buffer[0] = '\0';
     textChanged = true;
-    face.print(TextOverlay::image(), pen, buffer);
+    RowSpan touched;
+    face.print(TextOverlay::image(), pen, buffer, &touched);
+    TextOverlay::noteInked(touched);
 }
 
 void Font::clear() {
     textChanged = true;
-    Image& image = TextOverlay::image();
-    std::fill_n(image.getData(), size_t(image.getWidth()) * size_t(image.getHeight()), 0);
+    TextOverlay::clear();
 }
 
 void Font::draw() {

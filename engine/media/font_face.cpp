@@ -127,7 +127,18 @@ const FontFace::Glyph& FontFace::glyph(unsigned char code) {
     return *cached;
 }
 
-void FontFace::print(Image& image, Pen& pen, const char* text) {
+void RowSpan::add(const RowSpan& other) {
+    if (other.empty())
+        return;
+    if (empty()) {
+        *this = other;
+        return;
+    }
+    first = std::min(first, other.first);
+    end = std::max(end, other.end);
+}
+
+void FontFace::print(Image& image, Pen& pen, const char* text, RowSpan* touched) {
     const PixelType pixelType = image.getPixelType();
     if (pixelType != Luminance8 && pixelType != RGBA8)
         fail("Unsupported pixeltype of image for Font::print()");
@@ -139,9 +150,17 @@ void FontFace::print(Image& image, Pen& pen, const char* text) {
         const Glyph& g = glyph(*code);
         if (!g.loaded)
             continue;
-        if (!g.coverage.empty())
-            addGlyphCoverage(target, int64_t(pen.x) + g.left, int64_t(pen.y) - g.top,
+        if (!g.coverage.empty()) {
+            const int64_t top = int64_t(pen.y) - g.top;
+            addGlyphCoverage(target, int64_t(pen.x) + g.left, top,
                              GlyphCoverage{g.coverage.data(), g.width, g.rows, g.width});
+            if (touched) {
+                const int64_t end = std::min<int64_t>(top + g.rows, target.height);
+                const int64_t first = std::max<int64_t>(top, 0);
+                if (first < end)
+                    touched->add(RowSpan{int32_t(first), int32_t(end)});
+            }
+        }
         pen.x = advanced(pen.x, g.advanceX);
         pen.y = advanced(pen.y, g.advanceY);
     }

@@ -22,6 +22,16 @@ struct Pen {
     int32_t y;
 };
 
+// Rows first to end - 1 of an image; empty while end <= first.
+struct RowSpan {
+    int32_t first = 0;
+    int32_t end = 0;
+
+    bool empty() const { return end <= first; }
+    // Grows to cover other as well.
+    void add(const RowSpan& other);
+};
+
 class FontFace {
 public:
     // Brings up the process-wide FreeType library on first use; later calls
@@ -38,8 +48,9 @@ public:
     // Adds the glyphs of text (NUL-terminated; each byte is the character
     // code 0-255) into image from pen on, clipped to the image, and leaves
     // pen after the last glyph. Throws before drawing for pixel types other
-    // than Luminance8 and RGBA8. A null text prints nothing.
-    void print(Image& image, Pen& pen, const char* text);
+    // than Luminance8 and RGBA8. A null text prints nothing. When touched is
+    // given, it grows to cover the image rows the glyphs reached.
+    void print(Image& image, Pen& pen, const char* text, RowSpan* touched = nullptr);
 
 private:
     // One character code rendered once: the face and its size never change,

@@ -1,5 +1,6 @@
 #include "media/text_overlay.h"
 
+#include <algorithm>
 #include <memory>
 
 #include <GL/gl.h>
@@ -27,6 +28,12 @@ const char* const fragmentSource =
 std::unique_ptr<BitmapImage> textImage;
 std::unique_ptr<Program> textProgram;
 std::unique_ptr<Texture> textTexture;
+// The rows that may be other than 0; the rest of the image is known to be.
+RowSpan inked;
+// The rows that may differ from the texture's; all of them until the first
+// upload gives the texture its storage.
+RowSpan stale;
+bool uploaded = false;
 
 }  // namespace
 
@@ -37,6 +44,9 @@ bool exists() {
 void create(int32_t width, int32_t height) {
     try {
         textImage.reset(new BitmapImage(width, height, Luminance8));
+        inked = RowSpan();
+        stale = RowSpan();
+        uploaded = false;
         textProgram.reset(new Program(vertexSource, fragmentSource, "vsMain", "psMain"));
         textTexture.reset(new Texture());
         textTexture->setFilter(Linear);
@@ -56,8 +66,31 @@ Image& image() {
     return *textImage;
 }
 
+void noteInked(const RowSpan& rows) {
+    inked.add(rows);
+    stale.add(rows);
+}
+
+void clear() {
+    if (inked.empty())
+        return;
+    const size_t rowBytes = size_t(textImage->getWidth());
+    std::fill_n(textImage->getData() + size_t(inked.first) * rowBytes,
+                size_t(inked.end - inked.first) * rowBytes, 0);
+    stale.add(inked);
+    inked = RowSpan();
+}
+
 void upload() {
-    textTexture->load(*textImage, Linear);
+    if (!uploaded) {
+        textTexture->load(*textImage, Linear);
+        uploaded = true;
+    } else if (!stale.empty()) {
+        const size_t rowBytes = size_t(textImage->getWidth());
+        textTexture->replaceRows(stale.first, stale.end - stale.first,
+                                 textImage->getData() + size_t(stale.first) * rowBytes);
+    }
+    stale = RowSpan();
 }
 
 void draw() {

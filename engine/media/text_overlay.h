@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "media/font_face.h"
 #include "media/image.h"
 
 namespace Zephra {
@@ -21,7 +22,14 @@ void release();
 
 // The overlay image; only while the overlay exists.
 Image& image();
-// Replaces the texture's content with the image.
+// Notes rows that text was added to. Only they can hold text, so clearing
+// zeroes just them: a frame's few lines, not the whole window.
+void noteInked(const RowSpan& rows);
+// Zeroes the image (the rows noted since the last clear).
+void clear();
+// Brings the texture's content up to the image's: the whole image the first
+// time, afterwards only the rows that text was added to or cleared from
+// since the last upload (a frame's few lines, not the whole window).
 void upload();
 // Adds the texture over the whole viewport: identity state matrices, blend
 // One / InverseSourceColor, one quad; the program stays bound, blending off.

@@ -130,6 +130,16 @@ void Texture::upload(int width, int height, const void* pixels, PixelType pixelT
     }
 }
 
+void Texture::replaceRows(int firstRow, int rowCount, const void* pixels) {
+    if (firstRow < 0 || rowCount <= 0 || firstRow >= height || width <= 0 || !pixels)
+        return;
+    if (rowCount > height - firstRow)
+        rowCount = height - firstRow;
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, firstRow, width, rowCount, format, type, pixels);
+}
+
 void Texture::setFilter(TextureFilterEnum filter) {
     glBindTexture(GL_TEXTURE_2D, name);
     switch (filter) {

@@ -133,6 +133,36 @@ TEST_F(FontOverlayTest, DrawUploadsOnlyAfterAChange) {
     EXPECT_TRUE(frameShowsText());
 }
 
+// Later frames upload only the rows that changed: text that moved leaves
+// nothing behind on the screen, and text printed with print into the overlay
+// is wiped by clear as printf's is.
+TEST_F(FontOverlayTest, MovedTextLeavesNothingBehind) {
+    font->clear();
+    Pen top{0, 20};
+    font->printf(top, "Points: %i", 10);
+    font->draw();
+
+    font->clear();
+    Pen low{0, 200};
+    font->printf(low, "Points: %i", 20);
+    Pen other{40, 120};
+    font->print(*Font::overlayImage(), other, "99");
+    Zephra::clear(All, 0, 0, 0, 1, 1, 0);
+    font->draw();
+    const std::vector<unsigned char> shown = frame();
+    const std::vector<unsigned char> coverage = overlay();
+    for (size_t i = 0; i < coverage.size(); ++i)
+        ASSERT_NEAR(shown[i * 4], coverage[i], 1) << "pixel " << i % width << ", " << i / width;
+    const std::vector<unsigned char> topRows(coverage.begin(), coverage.begin() + 100 * width);
+    EXPECT_EQ(topRows, std::vector<unsigned char>(topRows.size(), 0));
+
+    font->clear();
+    EXPECT_EQ(overlay(), std::vector<unsigned char>(size_t(width) * height, 0));
+    Zephra::clear(All, 0, 0, 0, 1, 1, 0);
+    font->draw();
+    EXPECT_FALSE(frameShowsText());
+}
+
 // Over a coloured frame, each channel becomes d + L (1 - d) for the overlay's
 // coverage L: brighter exactly where there is coverage, unchanged elsewhere.
 TEST_F(FontOverlayTest, DrawBrightensExactlyThePixelsWithCoverage) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -43,6 +44,26 @@ TEST_F(TextureTest, Rgb8RowsAreReadBackToBack) {
     EXPECT_EQ(back, rgbPattern(27));
     EXPECT_EQ(integer(GL_UNPACK_ALIGNMENT), 1);
     EXPECT_EQ(integer(GL_PACK_ALIGNMENT), 1);
+}
+
+// Rows are replaced in place, tightly packed, and a span running past the
+// last row is cut there; the filters set by the upload stay.
+TEST_F(TextureTest, ReplaceRowsChangesOnlyThoseRows) {
+    PlainImage image(3, 4, RGB8, std::vector<unsigned char>(36, 0));
+    Texture texture(image, Nearest);
+    const std::vector<unsigned char> pattern = rgbPattern(18);
+    texture.replaceRows(1, 2, pattern.data());
+    texture.replaceRows(3, 5, pattern.data());  // only row 3 exists
+    texture.replaceRows(4, 1, pattern.data());  // none of these
+    texture.replaceRows(-1, 1, pattern.data());
+    std::vector<unsigned char> back(36);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, back.data());
+    std::vector<unsigned char> expected(36, 0);
+    std::copy(pattern.begin(), pattern.end(), expected.begin() + 9);
+    std::copy(pattern.begin(), pattern.begin() + 9, expected.begin() + 27);
+    EXPECT_EQ(back, expected);
+    EXPECT_EQ(parameter(GL_TEXTURE_MIN_FILTER), GL_NEAREST);
 }
 
 TEST_F(TextureTest, NearestAndLinearClampWhileMipmappedKeepsTheWrap) {

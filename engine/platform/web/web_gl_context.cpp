@@ -65,22 +65,25 @@ EM_JS(void, noteResumed, (), {
 });
 
 // The only places the program gives control back to the browser: the page
-// draws, handles input and plays sound while the program waits here.
-EM_ASYNC_JS(void, waitForAnimationFrame, (), {
-    await new Promise(function(resolve) {
+// draws, handles input and plays sound while the program waits here. The
+// program's stack is put back straight from the browser's callback, so the
+// frame runs inside the animation frame itself (asyncify's import list in
+// cmake/web.cmake names these two).
+EM_JS(void, zephraWaitForAnimationFrame, (), {
+    Asyncify.handleSleep(function(wakeUp) {
         requestAnimationFrame(function() {
             Module['zephraFrames'].wokeAt = performance.now();
-            resolve();
+            wakeUp();
         });
     });
 });
 
-EM_ASYNC_JS(void, waitForPendingEvents, (), {
-    await new Promise(function(resolve) {
+EM_JS(void, zephraWaitForPendingEvents, (), {
+    Asyncify.handleSleep(function(wakeUp) {
         var channel = new MessageChannel();
         channel.port1.onmessage = function() {
             Module['zephraFrames'].wokeAt = performance.now();
-            resolve();
+            wakeUp();
         };
         channel.port2.postMessage(0);
     });
@@ -158,9 +161,9 @@ bool hasPixelFormatChooser() { return true; }
 void swapBuffers(Window&) {
     noteFrameHandedOver();
     if (paceByAnimationFrame)
-        waitForAnimationFrame();
+        zephraWaitForAnimationFrame();
     else
-        waitForPendingEvents();
+        zephraWaitForPendingEvents();
     noteResumed();
 }
 

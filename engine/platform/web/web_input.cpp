@@ -10,7 +10,9 @@
 //   controls can keep a click to themselves.
 // Lacks: input reaches a page only while its tab has the focus; until the
 //   pointer first moves over the page its position reads as the canvas's
-//   centre; the right button's menu is the page's to suppress.
+//   centre; the right button's menu is the page's to suppress; a canvas that
+//   the page moves without resizing anything (no window or canvas resize,
+//   scroll or full-screen change) maps the pointer by its old place.
 #include "platform/input.h"
 
 #include <emscripten.h>
@@ -61,12 +63,26 @@ EM_JS(int, queryInput, (int slot), {
 });
 
 // Writes the pointer in drawing-buffer pixels of the canvas to out[0], out[1].
+// The canvas's place on the page is kept between frames (asking for it
+// every frame costs a layout query) and asked again after anything that
+// moves or scales it: a resize of the window or the canvas, a scroll, a
+// change to or from full screen.
 EM_JS(void, queryCursor, (int* out), {
     var input = Module['zephraInput'];
     var canvas = document.getElementById('canvas');
     var x = 0, y = 0;
     if (canvas) {
-        var rect = canvas.getBoundingClientRect();
+        var place = Module['zephraCanvasPlace'];
+        if (!place || place.canvas !== canvas) {
+            place = Module['zephraCanvasPlace'] = { canvas: canvas, rect: null };
+            var forget = function() { place.rect = null; };
+            window.addEventListener('resize', forget);
+            window.addEventListener('scroll', forget, true);
+            document.addEventListener('fullscreenchange', forget);
+            if (typeof ResizeObserver !== 'undefined') new ResizeObserver(forget).observe(canvas);
+        }
+        if (!place.rect) place.rect = canvas.getBoundingClientRect();
+        var rect = place.rect;
         if (!input || input.clientX === null || rect.width <= 0 || rect.height <= 0) {
             x = canvas.width / 2; y = canvas.height / 2;
         } else {

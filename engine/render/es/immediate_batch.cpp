@@ -95,10 +95,11 @@ void endPrimitive() {
 
     if (!batch.buffer) gl.glGenBuffers(1, &batch.buffer);
     if (!batch.vertexArray) gl.glGenVertexArrays(1, &batch.vertexArray);
-    // Whatever draws outside a pair keeps the default vertex array, whose
-    // arrays are off, so it reads current values; the batch's arrays are
-    // set up again only when the slots in use change (a browser's every GL
-    // call crosses into JavaScript, so the per-draw calls are few).
+    // The batch's arrays are set up again only when the slots in use change,
+    // and its vertex array and buffer stay bound after the draw: a browser's
+    // every GL call crosses into JavaScript, so the per-draw calls are few.
+    // They are bound again for each draw, as other code may have bound its
+    // own in between.
     gl.glBindVertexArray(batch.vertexArray);
     gl.glBindBuffer(GL_ARRAY_BUFFER, batch.buffer);
     gl.glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch.packed.size() * sizeof(float)),
@@ -122,8 +123,6 @@ void endPrimitive() {
         batch.arraySlots = batch.usedSlots;
     }
     glDrawArrays(mode, 0, count);
-    gl.glBindVertexArray(0);
-    gl.glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
 void resetImmediateState() {

@@ -2,7 +2,8 @@
 // the vertices of a begin/end pair are collected with the attributes last
 // set for each, and drawn from a buffer object when the pair ends, quads as
 // two triangles each. Attributes keep their values across pairs, as GL's
-// current values do. Internal to engine/render.
+// current values do. The batch's vertex array object and buffer stay bound
+// after a draw. Internal to engine/render.
 #pragma once
 
 namespace Zephra {

@@ -189,16 +189,19 @@ void cgGLDisableProgramProfiles(CGprogram program) {
 
 void cgGLBindProgram(CGprogram program) {
     if (!validProgram(program)) return raise(CG_INVALID_PROGRAM_HANDLE_ERROR);
-    std::vector<_CGprogram*> parts;
-    if (program->isCombined())
-        for (const auto& domain : program->domains) parts.push_back(domain.get());
-    else
-        parts.push_back(program);
-    for (_CGprogram* p : parts) {
+    // No list of the parts is built: a bind happens several times a frame,
+    // and an object to destroy here would route every call below through
+    // the browser build's exception handling.
+    const bool combined = program->isCombined();
+    const size_t partCount = combined ? program->domains.size() : 1;
+    auto part = [&](size_t i) { return combined ? program->domains[i].get() : program; };
+    for (size_t i = 0; i < partCount; ++i) {
+        _CGprogram* p = part(i);
         compileIfLazy(*p);
         if (!p->loaded) return raise(CG_PROGRAM_NOT_LOADED_ERROR);
     }
-    for (_CGprogram* p : parts) {
+    for (size_t i = 0; i < partCount; ++i) {
+        _CGprogram* p = part(i);
         (p->stage == cgc::Stage::Vertex ? state().boundVertex : state().boundFragment) = p;
         if (p->context->manageTextures) bindProgramTextures(*p);
     }

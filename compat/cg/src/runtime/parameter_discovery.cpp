@@ -1,5 +1,7 @@
 // Finding parameters: by name, by walking the program's tree, and what each
 // one is (name, type, semantic, variability, direction, shape).
+#include <cstring>
+
 #include "runtime/parameter_checks.h"
 #include "runtime/type_enums.h"
 
@@ -64,8 +66,11 @@ CGparameter cgGetNamedParameter(CGprogram program, const char* name) {
         return nullptr;
     }
     if (!name) return nullptr;
+    // Compared as C strings: the game asks for its parameters by name every
+    // frame, and std::string's comparison may throw, which in the browser
+    // build sends each call through JavaScript's exception handling.
     for (const auto& p : program->params)
-        if (p->node.name == name) return p.get();
+        if (std::strcmp(p->node.name.c_str(), name) == 0) return p.get();
     for (const auto& domain : program->domains)
         if (CGparameter found = cgGetNamedParameter(domain.get(), name)) return found;
     return nullptr;

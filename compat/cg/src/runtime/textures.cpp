@@ -28,7 +28,7 @@ void bindOnUnit(const _CGparameter& p, GLuint texture) {
     if (!loadGL()) return raise(CG_UNSUPPORTED_GL_EXTENSION_ERROR);
     gl.glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(p.leaf.unit));
     gl.glBindTexture(textureTarget(p.leaf.type.base), texture);
-    gl.glActiveTexture(GL_TEXTURE0);
+    if (p.leaf.unit != 0) gl.glActiveTexture(GL_TEXTURE0);
 }
 
 // bindOnUnit, then what the pair in use must know of the texture now there.
