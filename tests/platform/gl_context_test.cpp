@@ -56,6 +56,7 @@ bool refusingProbe() {
 }  // namespace
 
 TEST(GLContext, ClassicFormatClearsAndDrawsInImmediateModeWithTheRequestedBuffers) {
+    SKIP_UNLESS_BACKEND_CAN(Need::DesktopGL);
     Window window(800, 600, true);
     Platform::GLContext* context = Platform::createGLContext(window, 24, 8, 0, false);
     ASSERT_NE(context, nullptr);
