@@ -123,6 +123,14 @@ GLContext* createGLContext(Window&, int depthBits, int stencilBits, int samples,
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE handle =
         emscripten_webgl_create_context(Web::canvasSelector, &attributes);
     if (handle <= 0) return nullptr;
+    // A canvas keeps the buffers of its first context for good: a later
+    // context on it that lacks those asked for is none.
+    EmscriptenWebGLContextAttributes got;
+    if (emscripten_webgl_get_context_attributes(handle, &got) != EMSCRIPTEN_RESULT_SUCCESS ||
+        (attributes.depth && !got.depth) || (attributes.stencil && !got.stencil)) {
+        emscripten_webgl_destroy_context(handle);
+        return nullptr;
+    }
     emscripten_webgl_make_context_current(handle);
     // The Cg runtime loads its GL functions through the same loader as the
     // engine, afresh for this context.

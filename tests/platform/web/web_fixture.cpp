@@ -153,8 +153,8 @@ std::string cannot(Need need) {
     case Need::CloseRequest:
         return "a tab has no close box of the program's: closing it ends the page outright";
     case Need::DesktopGL:
-        return "a browser has WebGL 2 (OpenGL ES 3.0) only: no desktop context and no "
-               "immediate mode";
+        return "a browser has WebGL 2 (OpenGL ES 3.0) only: no desktop context, no "
+               "immediate mode, no double-buffer query";
     case Need::ModalErrorBox:
         return "nothing on a page waits: showErrorBox puts up the error element and "
                "returns, the game being over";
@@ -233,7 +233,7 @@ bool dismissBox(const std::string& id) {
 }  // namespace Backend
 }  // namespace ZephraTest
 
-// The desktop case for immediate mode names these; it is skipped here
+// The contract's immediate-mode draw names these; it is left out here
 // (Need::DesktopGL), and WebGL has no such calls to link.
 extern "C" {
 [[noreturn]] static void notInWebGL(const char* name) {
