@@ -69,7 +69,9 @@ TEST(GLContext, ClassicFormatClearsAndDrawsInImmediateModeWithTheRequestedBuffer
     EXPECT_GE(integer(GL_DEPTH_BITS), 24);
     EXPECT_GE(integer(GL_STENCIL_BITS), 8);
     EXPECT_EQ(integer(GL_SAMPLE_BUFFERS), 0);
-    if (desktop) EXPECT_NE(integer(GL_DOUBLEBUFFER), 0);
+    if (desktop) {
+        EXPECT_NE(integer(GL_DOUBLEBUFFER), 0);
+    }
 
     glViewport(0, 0, 800, 600);
     glClearColor(0.25f, 0.5f, 0.75f, 1.0f);
