@@ -10,7 +10,8 @@
 // Lacks: desktop OpenGL (a request for it gets no context); a choice of ES
 //   version (WebGL 2 only); a float colour buffer; a sample count (the
 //   browser's antialiasing is on or off); a close request from the event
-//   pump: closing the tab ends the page outright.
+//   pump: closing the tab ends the page outright; new buffers for a canvas
+//   (it keeps its first context's: asking for more there gets no context).
 #include "platform/gl_context.h"
 
 #include <emscripten.h>
