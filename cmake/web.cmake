@@ -96,3 +96,25 @@ function(zephra_node_test name target)
   add_test(NAME ${name} COMMAND ${ZEPHRA_NODE_RUN} $<TARGET_FILE:${target}> ${ARGN}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
 endfunction()
+
+# zephra_browser_test(TARGET): links the test TARGET as the program of a page
+# that tests/web/platform_test.js serves to headless Chromium and acts on as
+# the user; the test's output reaches the console and its result the exit
+# status. Waits (tests/support/wait.h) and the fixture's calls to that driver
+# hand the browser its thread back, so the whole program is asyncified: test
+# code is small, and its speed does not matter. Linked at -O1: asyncify's
+# pass over the unoptimised program takes several times as long.
+function(zephra_browser_test target)
+  target_compile_definitions(${target} PRIVATE ZEPHRA_TEST_IN_BROWSER)
+  target_link_options(${target} PRIVATE
+    -sENVIRONMENT=web
+    -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
+    -sALLOW_MEMORY_GROWTH=1
+    -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -O1)
+  add_test(NAME ${target}
+    COMMAND ${ZEPHRA_NODE} ${PROJECT_SOURCE_DIR}/tests/web/platform_test.js
+            $<TARGET_FILE:${target}>
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+  set_tests_properties(${target} PROPERTIES LABELS browser
+    ENVIRONMENT "NODE_PATH=${PROJECT_SOURCE_DIR}/tools/web/node_modules")
+endfunction()

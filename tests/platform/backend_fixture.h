@@ -3,13 +3,14 @@
 // screen, how to act as the user (pointer, buttons, Escape, the close box),
 // and how to show the error box where the test can still dismiss it.
 //
-// Each backend has a folder here (sdl/, win32/) with a fixture that
+// Each backend has a folder here (sdl/, win32/, web/) with a fixture that
 // implements these functions and a CMakeLists.txt of one
 // zephra_add_platform_contract() call; the backend's own tests (what no other
 // backend has) sit beside it. Backends whose windows are X windows share the
 // X half of a fixture, x_screen_fixture.cpp.
 #pragma once
 
+#include <iostream>
 #include <memory>
 #include <string>
 
@@ -38,6 +39,17 @@ enum class Need {
     // The multisampled format is found through a temporary context, whose
     // probe (ProbeCheck) can refuse the start-up.
     ProbedMultisampleFormat,
+    // The program places its windows: a framed one's frame at (5, 5), a
+    // frameless one at the screen's origin.
+    PlaceWindow,
+    // Several windows at once, each of its own size.
+    SeveralWindows,
+    // A close box, whose click the program takes as a request to quit.
+    CloseRequest,
+    // A desktop OpenGL context, with the legacy immediate mode.
+    DesktopGL,
+    // The error box waits for the user before showErrorBox returns.
+    ModalErrorBox,
 };
 
 // The error box, shown where this process stays free to find and dismiss it.
@@ -89,6 +101,14 @@ std::string describeScreen();
 bool dismissBox(const std::string& id);
 
 }  // namespace Backend
+
+// For the checks a case leaves out, rather than skipping whole, where the
+// backend cannot show need: whether it can; if not, the reason is printed.
+inline bool backendCan(Need need) {
+    const std::string why = Backend::cannot(need);
+    if (!why.empty()) std::cout << "Not checked here: " << why << std::endl;
+    return why.empty();
+}
 
 // Skips the current case, with the reason, where the backend cannot show need.
 #define SKIP_UNLESS_BACKEND_CAN(need)                                              \

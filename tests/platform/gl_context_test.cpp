@@ -56,6 +56,9 @@ bool refusingProbe() {
 }  // namespace
 
 TEST(GLContext, ClassicFormatClearsAndDrawsInImmediateModeWithTheRequestedBuffers) {
+    // Without desktop GL, a context of the backend's own API: its buffers and
+    // clear are checked all the same.
+    const bool desktop = backendCan(Need::DesktopGL);
     Window window(800, 600, true);
     Platform::GLContext* context = Platform::createGLContext(window, 24, 8, 0, false);
     ASSERT_NE(context, nullptr);
@@ -66,29 +69,35 @@ TEST(GLContext, ClassicFormatClearsAndDrawsInImmediateModeWithTheRequestedBuffer
     EXPECT_GE(integer(GL_DEPTH_BITS), 24);
     EXPECT_GE(integer(GL_STENCIL_BITS), 8);
     EXPECT_EQ(integer(GL_SAMPLE_BUFFERS), 0);
-    EXPECT_NE(integer(GL_DOUBLEBUFFER), 0);
+    if (desktop) {
+        EXPECT_NE(integer(GL_DOUBLEBUFFER), 0);
+    }
 
     glViewport(0, 0, 800, 600);
     glClearColor(0.25f, 0.5f, 0.75f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    // A compatibility context: legacy immediate mode draws.
-    glColor3f(1.0f, 0.0f, 0.0f);
-    glBegin(GL_QUADS);
-    glVertex2f(-1.0f, -1.0f);
-    glVertex2f(0.0f, -1.0f);
-    glVertex2f(0.0f, 0.0f);
-    glVertex2f(-1.0f, 0.0f);
-    glEnd();
+    if (desktop) {
+        // A compatibility context: legacy immediate mode draws.
+        glColor3f(1.0f, 0.0f, 0.0f);
+        glBegin(GL_QUADS);
+        glVertex2f(-1.0f, -1.0f);
+        glVertex2f(0.0f, -1.0f);
+        glVertex2f(0.0f, 0.0f);
+        glVertex2f(-1.0f, 0.0f);
+        glEnd();
+    }
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
     const Rgb cleared = readPixel(700, 500);
     EXPECT_NEAR(cleared.r, 64, 1);
     EXPECT_NEAR(cleared.g, 128, 1);
     EXPECT_NEAR(cleared.b, 191, 1);
-    const Rgb drawn = readPixel(100, 100);
-    EXPECT_EQ(drawn.r, 255);
-    EXPECT_EQ(drawn.g, 0);
-    EXPECT_EQ(drawn.b, 0);
+    if (desktop) {
+        const Rgb drawn = readPixel(100, 100);
+        EXPECT_EQ(drawn.r, 255);
+        EXPECT_EQ(drawn.g, 0);
+        EXPECT_EQ(drawn.b, 0);
+    }
 
     Platform::swapBuffers(window);
     Platform::destroyGLContext(context);

@@ -58,6 +58,7 @@ MouseButtonEnum otherThan(MouseButtonEnum button) {
 }  // namespace
 
 TEST(Input, CursorIsInClientPixelsInsideAndOutsideTheWindow) {
+    SKIP_UNLESS_BACKEND_CAN(Need::SeveralWindows);
     Window framed(800, 600, true);
     Window frameless(128, 128, false);  // client origin (0, 0)
     ScreenWindow screen;

@@ -12,7 +12,9 @@ TEST(ErrorBox, ShowsABoxNamedErrorUntilDismissedAndWritesOneLine) {
     std::string id;
     ASSERT_TRUE(waitUntil([&] { return !(id = Backend::findBox("Error")).empty(); }))
         << "no window named \"Error\"; on the screen: " << Backend::describeScreen();
-    EXPECT_FALSE(box->returned()) << "the box did not wait for the user";
+    if (backendCan(Need::ModalErrorBox)) {
+        EXPECT_FALSE(box->returned()) << "the box did not wait for the user";
+    }
     EXPECT_TRUE(Backend::dismissBox(id));
     EXPECT_TRUE(waitUntil([&] { return box->returned(); })) << "the box did not close on Return";
     EXPECT_EQ(box->errorOutput(), "Error: File not found: data/star.png\n");

@@ -30,6 +30,7 @@ int eventsUntilQuit() {
 }  // namespace
 
 TEST(Pump, CloseRequestBecomesQuitOnTheCallThatTakesItOnceAndKeepsTheWindow) {
+    SKIP_UNLESS_BACKEND_CAN(Need::CloseRequest);
     Window window(800, 600, true);
     drain(5);
     for (int i = 0; i < 20; ++i) EXPECT_NE(Platform::pumpOneEvent(), PumpResult::Quit);
@@ -44,6 +45,7 @@ TEST(Pump, CloseRequestBecomesQuitOnTheCallThatTakesItOnceAndKeepsTheWindow) {
 }
 
 TEST(Pump, PointerMotionDoesNotDelayTheCloseRequest) {
+    SKIP_UNLESS_BACKEND_CAN(Need::CloseRequest);
     Window window(800, 600, true);
     drain(5);
     ASSERT_TRUE(Backend::movePointerThrough(1000, 100, 100, 500, 300));

@@ -30,8 +30,10 @@ void expectShownAt(const Zephra::Window& window, int width, int height, int x, i
     EXPECT_EQ(screen.width, width);
     EXPECT_EQ(screen.height, height);
     EXPECT_EQ(screen.title, "Zephra Window");
-    EXPECT_EQ(screen.x, x);
-    EXPECT_EQ(screen.y, y);
+    if (backendCan(Need::PlaceWindow)) {
+        EXPECT_EQ(screen.x, x);
+        EXPECT_EQ(screen.y, y);
+    }
 }
 
 }  // namespace
@@ -57,6 +59,7 @@ TEST(Window, SizeIsTheWindowSystemsNowNotAsOfTheLastPump) {
 }
 
 TEST(Window, FramelessWindowOpensAtTheOriginBesideTheFramedOneAndGoesAway) {
+    SKIP_UNLESS_BACKEND_CAN(Need::SeveralWindows);
     Zephra::Window game(800, 600, true);
     std::string probeId;
     {

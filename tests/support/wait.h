@@ -6,6 +6,10 @@
 #include <chrono>
 #include <thread>
 
+#ifdef ZEPHRA_TEST_IN_BROWSER
+#include <emscripten.h>
+#endif
+
 namespace ZephraTest {
 
 // Long enough for a loaded machine under the sanitizers or Wine to deliver
@@ -21,7 +25,13 @@ bool waitUntil(Condition condition, double timeoutSeconds = DefaultWaitSeconds) 
     for (;;) {
         if (condition()) return true;
         if (std::chrono::steady_clock::now() >= end) return false;
+#ifdef ZEPHRA_TEST_IN_BROWSER
+        // The page's events are handled only while the program gives the
+        // browser back its thread.
+        emscripten_sleep(20);
+#else
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
+#endif
     }
 }
 

@@ -10,7 +10,8 @@
 // Lacks: desktop OpenGL (a request for it gets no context); a choice of ES
 //   version (WebGL 2 only); a float colour buffer; a sample count (the
 //   browser's antialiasing is on or off); a close request from the event
-//   pump: closing the tab ends the page outright.
+//   pump: closing the tab ends the page outright; new buffers for a canvas
+//   (it keeps its first context's: asking for more there gets no context).
 #include "platform/gl_context.h"
 
 #include <emscripten.h>
@@ -126,6 +127,14 @@ GLContext* createGLContext(Window&, int depthBits, int stencilBits, int samples,
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE handle =
         emscripten_webgl_create_context(Web::canvasSelector, &attributes);
     if (handle <= 0) return nullptr;
+    // A canvas keeps the buffers of its first context for good: a later
+    // context on it that lacks those asked for is none.
+    EmscriptenWebGLContextAttributes got;
+    if (emscripten_webgl_get_context_attributes(handle, &got) != EMSCRIPTEN_RESULT_SUCCESS ||
+        (attributes.depth && !got.depth) || (attributes.stencil && !got.stencil)) {
+        emscripten_webgl_destroy_context(handle);
+        return nullptr;
+    }
     emscripten_webgl_make_context_current(handle);
     // The Cg runtime loads its GL functions through the same loader as the
     // engine, afresh for this context.

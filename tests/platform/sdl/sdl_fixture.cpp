@@ -67,6 +67,11 @@ std::string cannot(Need need) {
     switch (need) {
     case Need::ResizeFromOutside:
     case Need::NoDisplay:
+    case Need::PlaceWindow:
+    case Need::SeveralWindows:
+    case Need::CloseRequest:
+    case Need::DesktopGL:
+    case Need::ModalErrorBox:
         return "";
     case Need::ProbedMultisampleFormat:
         return "GLX offers multisampled visuals directly: the SDL backend finds the format "

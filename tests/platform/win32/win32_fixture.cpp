@@ -88,6 +88,11 @@ std::string cannot(Need need) {
         return "a Windows program always has a desktop to show a box on: there is no "
                "run without a display";
     case Need::ProbedMultisampleFormat:
+    case Need::PlaceWindow:
+    case Need::SeveralWindows:
+    case Need::CloseRequest:
+    case Need::DesktopGL:
+    case Need::ModalErrorBox:
         return "";
     }
     return "unknown need";
