@@ -62,6 +62,10 @@ set(ZEPHRA_WEB_ASYNCIFY_ONLY
 # One name a line: a response file needs no quoting of the parentheses.
 list(JOIN ZEPHRA_WEB_ASYNCIFY_ONLY "\n" only)
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/asyncify_only.txt CONTENT "${only}\n")
+# The web backend's own waits (engine/platform/web/web_gl_context.cpp), which
+# put the program's stack away until the browser calls back.
+set(ZEPHRA_WEB_ASYNCIFY_IMPORTS
+  -sASYNCIFY_IMPORTS=zephraWaitForAnimationFrame,zephraWaitForPendingEvents)
 function(zephra_web_page target)
   set_target_properties(${target} PROPERTIES
     OUTPUT_NAME pouncer SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
@@ -72,7 +76,7 @@ function(zephra_web_page target)
     -sFORCE_FILESYSTEM=1
     -sEXPORTED_FUNCTIONS=_main -sEXPORTED_RUNTIME_METHODS=ccall
     -sASYNCIFY=1 -sASYNCIFY_ONLY=@${CMAKE_BINARY_DIR}/asyncify_only.txt
-    -sASYNCIFY_IMPORTS=zephraWaitForAnimationFrame,zephraWaitForPendingEvents
+    ${ZEPHRA_WEB_ASYNCIFY_IMPORTS}
     --js-library ${PROJECT_SOURCE_DIR}/engine/platform/web/web_library.js
     -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=zephra_runtime_functions)
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
@@ -110,7 +114,7 @@ function(zephra_browser_test target)
     -sENVIRONMENT=web
     -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
     -sALLOW_MEMORY_GROWTH=1
-    -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=65536 -O1)
+    -sASYNCIFY=1 ${ZEPHRA_WEB_ASYNCIFY_IMPORTS} -sASYNCIFY_STACK_SIZE=65536 -O1)
   add_test(NAME ${target}
     COMMAND ${ZEPHRA_NODE} ${PROJECT_SOURCE_DIR}/tests/web/platform_test.js
             $<TARGET_FILE:${target}>
