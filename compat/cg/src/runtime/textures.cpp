@@ -120,6 +120,9 @@ namespace cgrt {
 
 void refreshCompareModes() {
     if (!gl.loaded) return;
+    // Lookups on ES are plain (compareMode), and with nothing suspended there
+    // is nothing to give back: this runs at every texture bind.
+    if (suspended.empty() && currentContextIsES()) return;
     std::set<GLuint> used;
     if (LinkedPair* pair = state().active)
         for (auto& [param, location] : pair->compareLocations) {
