@@ -15,7 +15,12 @@ CMAKE_ARGS := -DZEPHRA_WERROR=$(ZEPHRA_WERROR)
 # failed, however busy the machine was.
 XRUN := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24")
 
-SAN_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+# The leak check at a suite's exit stops every thread; one that Mesa is just
+# ending then (a llvmpipe worker, the shader-cache writer of a cold cache)
+# can crash LeakSanitizer's own tracer. Under the sanitizers llvmpipe draws
+# on the calling thread and the shader cache is off, so no such thread exists.
+SAN_ENV := LP_NUM_THREADS=0 MESA_SHADER_CACHE_DISABLE=true \
+           ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
            LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
