@@ -15,6 +15,13 @@ namespace {
 // Fonts alive now; the shared overlay lives exactly as long as one does.
 int liveFonts = 0;
 
+// Prints into the shared overlay, noting the rows the text reached.
+void printIntoOverlay(FontFace& face, Pen& pen, const char* text) {
+    RowSpan touched;
+    face.print(TextOverlay::image(), pen, text, &touched);
+    TextOverlay::noteInked(touched);
+}
+
 }  // namespace
 
 void Font::initEngine() {
@@ -48,13 +55,10 @@ Font::Font(Utils::InputStream& stream, int32_t pixelHeight) : face(stream, pixel
 Font::~Font() = default;
 
 void Font::print(Image& image, Pen& pen, const char* text) {
-    if (TextOverlay::exists() && &image == &TextOverlay::image()) {
-        RowSpan touched;
-        face.print(image, pen, text, &touched);
-        TextOverlay::noteInked(touched);
-        return;
-    }
-    face.print(image, pen, text);
+    if (TextOverlay::exists() && &image == &TextOverlay::image())
+        printIntoOverlay(face, pen, text);
+    else
+        face.print(image, pen, text);
 }
 
 void Font::printf(Pen& pen, const char* format, ...) {
@@ -67,9 +71,7 @@ void Font::printf(Pen& pen, const char* format, ...) {
     if (length < 0)
         buffer[0] = '\0';
     textChanged = true;
-    RowSpan touched;
-    face.print(TextOverlay::image(), pen, buffer, &touched);
-    TextOverlay::noteInked(touched);
+    printIntoOverlay(face, pen, buffer);
 }
 
 void Font::clear() {

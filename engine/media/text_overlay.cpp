@@ -30,10 +30,9 @@ std::unique_ptr<Program> textProgram;
 std::unique_ptr<Texture> textTexture;
 // The rows that may be other than 0; the rest of the image is known to be.
 RowSpan inked;
-// The rows that may differ from the texture's; all of them until the first
-// upload gives the texture its storage.
+// The rows that may differ from the texture's, once the first upload has
+// given the texture its storage.
 RowSpan stale;
-bool uploaded = false;
 
 }  // namespace
 
@@ -46,7 +45,6 @@ void create(int32_t width, int32_t height) {
         textImage.reset(new BitmapImage(width, height, Luminance8));
         inked = RowSpan();
         stale = RowSpan();
-        uploaded = false;
         textProgram.reset(new Program(vertexSource, fragmentSource, "vsMain", "psMain"));
         textTexture.reset(new Texture());
         textTexture->setFilter(Linear);
@@ -82,9 +80,8 @@ void clear() {
 }
 
 void upload() {
-    if (!uploaded) {
+    if (textTexture->getWidth() != textImage->getWidth()) {
         textTexture->load(*textImage, Linear);
-        uploaded = true;
     } else if (!stale.empty()) {
         const size_t rowBytes = size_t(textImage->getWidth());
         textTexture->replaceRows(stale.first, stale.end - stale.first,

@@ -9,12 +9,7 @@ set(libdir ${prefix}/${LIBDIR})
 file(REMOVE_RECURSE ${CHECK_DIR})
 file(MAKE_DIRECTORY ${CHECK_DIR}/bin ${CHECK_DIR}/examples)
 
-function(run what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${what} failed (${status}):\n${out}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run_step.cmake)
 
 run("Installing the Cg runtime" ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${prefix}
     --component cg)

@@ -7,12 +7,7 @@ set(prefix ${CHECK_DIR}/prefix)
 file(REMOVE_RECURSE ${CHECK_DIR})
 file(MAKE_DIRECTORY ${CHECK_DIR}/headers)
 
-function(run what)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${what} failed (${status}):\n${out}")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run_step.cmake)
 
 run("Installing the engine" ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${prefix}
     --component engine)

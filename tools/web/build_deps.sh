@@ -7,48 +7,21 @@
 # The folder is keyed by the source versions, the compiler's version and these
 # scripts, so a second run finds it and takes seconds. ZEPHRA_WEB_CACHE moves
 # the cache (default: ~/.cache/zephra-web-deps). The downloaded source
-# packages are shared with the Windows build.
+# packages are shared with the Windows build (tools/library_cache.sh).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-sources=$root/tools/windows/debian_sources.sh
 cache=${ZEPHRA_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zephra-web-deps}
+what=browser
 jobs=${ZEPHRA_JOBS:-1}   # per library; two libraries build side by side
 
 "$root/tools/deps.sh" web >&2
 source "$here/emscripten_env.sh"
+source "$root/tools/library_cache.sh"
 
-versions=$("$sources" versions)
-gtest_version=$(dpkg-query -W -f='${Version}' googletest)
 compiler=$(emcc --version | sed -n 1p)
-scripts=$(cat "$here/build_deps.sh" "$here/emscripten_env.sh" "$sources" | sha256sum | cut -c1-16)
-manifest=$(printf '%s\ngoogletest %s\ncompiler %s\nscripts %s\n' \
-  "$versions" "$gtest_version" "$compiler" "$scripts")
-key=$(sha256sum <<<"$manifest" | cut -c1-16)
-prefix=$cache/$key
-
-if [ -f "$prefix/manifest.txt" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-# Two builds at once share the cache: the second waits for the first.
-mkdir -p "$cache"
-exec 9>"$cache/$key.lock"
-flock 9
-if [ -f "$prefix/manifest.txt" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-version_of() { awk -v p="$1" '$1 == p {print $2}' <<<"$versions"; }
-
-work=$cache/work-$key
-stage=$cache/$key.partial
-rm -rf "$work" "$stage"
-mkdir -p "$work" "$stage"
-echo "Building the browser libraries into $prefix (logs in $work)" >&2
+library_cache_open "$here/build_deps.sh" "$here/emscripten_env.sh"
 
 # cmake_build NAME SOURCE_DIR TARGET CMAKE_ARGS...: TARGET install installs into the stage.
 cmake_build() {
@@ -59,11 +32,6 @@ cmake_build() {
     -DCMAKE_PREFIX_PATH="$stage" -DCMAKE_FIND_ROOT_PATH="$stage" \
     -DBUILD_SHARED_LIBS=OFF "$@"
   cmake --build "$work/build-$name" -j"$jobs" --target "$target"
-}
-
-unpacked() {
-  "$sources" unpack "$1" "$(version_of "$1")" "$work/src-$1" >&2
-  echo "$work/src-$1"
 }
 
 # zlib's CMake names a Windows resource file on every platform, and Debian's
@@ -136,33 +104,5 @@ build_gtest() {
     -Dgtest_disable_pthreads=ON -DCMAKE_CXX_FLAGS=-fexceptions
 }
 
-# run NAME: one library, its output in a log shown only when it fails.
-# Never called as part of a && or || list: bash ignores errexit inside
-# anything run there, and a failed step would go unnoticed.
-run() {
-  local log=$work/$1.log start=$SECONDS
-  # In the background, so that the build function is not part of a list either.
-  "build_$1" >"$log" 2>&1 &
-  if wait $!; then
-    echo "  $1: $((SECONDS - start)) s" >&2
-  else
-    echo "Building $1 failed; the end of $log:" >&2
-    tail -n 40 "$log" >&2
-    return 1
-  fi
-}
-# Each lane a subshell in the background, where errexit holds: SDL2's long,
-# mostly single-threaded configure runs beside the image libraries.
-(run sdl2; run mixer) &
-lane=$!
-(run zlib; run png; run freetype; run jpeg; run gtest) &
-main=$!
-status=0
-wait "$main" || status=1
-wait "$lane" || status=1
-[ "$status" -eq 0 ] || exit 1
-
-printf '%s' "$manifest" >"$stage/manifest.txt"
-mv "$stage" "$prefix"
-rm -rf "$work"
-echo "$prefix"
+# SDL2's long, mostly single-threaded configure runs beside the image libraries.
+library_cache_build "sdl2 mixer" "zlib png freetype jpeg gtest"

@@ -7,49 +7,22 @@
 # The folder is keyed by the source versions, the compiler's version and these
 # scripts, so a second run finds it and takes seconds; anything else that
 # changes is built anew beside the old one. ZEPHRA_WINDOWS_CACHE moves the
-# cache (default: ~/.cache/zephra-windows-deps).
+# cache (default: ~/.cache/zephra-windows-deps); tools/library_cache.sh keeps it.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 cache=${ZEPHRA_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zephra-windows-deps}
 export ZEPHRA_WINDOWS_CACHE=$cache
+what=Windows
 toolchain=$here/mingw-w64-x86_64.cmake
 jobs=${ZEPHRA_JOBS:-1}   # per library; two libraries build side by side
 
 "$root/tools/deps.sh" windows >&2
+source "$root/tools/library_cache.sh"
 
-versions=$("$here/debian_sources.sh" versions)
-gtest_version=$(dpkg-query -W -f='${Version}' googletest)
 compiler=$(x86_64-w64-mingw32-gcc-posix --version | head -n1)
-scripts=$(cat "$here/build_deps.sh" "$here/debian_sources.sh" "$toolchain" | sha256sum | cut -c1-16)
-manifest=$(printf '%s\ngoogletest %s\ncompiler %s\nscripts %s\n' \
-  "$versions" "$gtest_version" "$compiler" "$scripts")
-key=$(sha256sum <<<"$manifest" | cut -c1-16)
-prefix=$cache/$key
-
-if [ -f "$prefix/manifest.txt" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-# Two builds at once (two clones, two make runs) share the cache: the second
-# waits for the first and then finds its result.
-mkdir -p "$cache"
-exec 9>"$cache/$key.lock"
-flock 9
-if [ -f "$prefix/manifest.txt" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-version_of() { awk -v p="$1" '$1 == p {print $2}' <<<"$versions"; }
-
-work=$cache/work-$key
-stage=$cache/$key.partial
-rm -rf "$work" "$stage"
-mkdir -p "$work" "$stage"
-echo "Building the Windows libraries into $prefix (logs in $work)" >&2
+library_cache_open "$here/build_deps.sh" "$toolchain"
 
 # cmake_build NAME SOURCE_DIR TARGET CMAKE_ARGS...: TARGET install installs into the stage.
 cmake_build() {
@@ -59,17 +32,7 @@ cmake_build() {
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DZEPHRA_WINDOWS_DEPS="$stage" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$stage" \
     -DCMAKE_PREFIX_PATH="$stage" -DBUILD_SHARED_LIBS=OFF "$@"
-  if [ "$target" = install ]; then
-    cmake --build "$work/build-$name" -j"$jobs" --target install
-  else
-    cmake --build "$work/build-$name" -j"$jobs" --target "$target"
-  fi
-}
-
-# unpacked NAME: unpacks into the work folder and names the folder.
-unpacked() {
-  "$here/debian_sources.sh" unpack "$1" "$(version_of "$1")" "$work/src-$1" >&2
-  echo "$work/src-$1"
+  cmake --build "$work/build-$name" -j"$jobs" --target "$target"
 }
 
 build_zlib() {
@@ -135,29 +98,5 @@ build_gtest() {
   cmake_build googletest /usr/src/googletest install -DBUILD_GMOCK=OFF -Dgtest_force_shared_crt=ON
 }
 
-# run NAME: one library, its output in a log shown only when it fails.
-run() {
-  local log=$work/$1.log start=$SECONDS
-  # In the background, so that errexit holds inside the build function.
-  "build_$1" >"$log" 2>&1 &
-  if wait $!; then
-    echo "  $1: $((SECONDS - start)) s" >&2
-  else
-    echo "Building $1 failed; the end of $log:" >&2
-    tail -n 40 "$log" >&2
-    return 1
-  fi
-}
-
 # SDL2's long, mostly single-threaded configure runs beside the image libraries.
-(run sdl2 && run mixer) &
-lane=$!
-status=0
-run zlib && run png && run freetype && run jpeg && run gtest || status=1
-wait "$lane" || status=1
-[ "$status" -eq 0 ] || exit 1
-
-printf '%s' "$manifest" >"$stage/manifest.txt"
-mv "$stage" "$prefix"
-rm -rf "$work"
-echo "$prefix"
+library_cache_build "sdl2 mixer" "zlib png freetype jpeg gtest"
