@@ -49,6 +49,17 @@ bool procAddressProvesPresence();
 // counterpart of wglChoosePixelFormatARB).
 bool hasPixelFormatChooser();
 
+// Drawing a renderer holds back to merge it with what follows (the ES
+// immediate batch, which then draws consecutive quads in one call). A backend
+// that sees every GL call made in its contexts (the browser's, where each one
+// passes through JavaScript) calls flush whenever *held is nonzero, before
+// any call that could change or read what the held drawing depends on, and
+// before presenting, switching or destroying a context; flush draws and sets
+// *held to 0. Answers whether it does so for the current context: where it
+// does not (the desktop backends), the renderer draws at once.
+using HeldDrawingFlush = void (*)();
+bool guardHeldDrawing(int* held, HeldDrawingFlush flush);
+
 void swapBuffers(Window& window);
 // 0 turns vsync off (benchmarks), 1 on; the default is the driver's.
 void setSwapInterval(int interval);

@@ -110,6 +110,9 @@ void* getGLProcAddress(const char* name) {
 
 bool procAddressProvesPresence() { return false; }
 
+// Native GL calls go straight to the driver, unseen: nothing may be held.
+bool guardHeldDrawing(int*, HeldDrawingFlush) { return false; }
+
 bool hasPixelFormatChooser() { return true; }
 
 void swapBuffers(Window& window) { SDL_GL_SwapWindow(Sdl::stateOf(window).window); }

@@ -135,6 +135,7 @@ GLContext* createGLContext(Window&, int depthBits, int stencilBits, int samples,
         emscripten_webgl_destroy_context(handle);
         return nullptr;
     }
+    Web::flushHeldDrawing();
     emscripten_webgl_make_context_current(handle);
     // The Cg runtime loads its GL functions through the same loader as the
     // engine, afresh for this context.
@@ -143,6 +144,7 @@ GLContext* createGLContext(Window&, int depthBits, int stencilBits, int samples,
 }
 
 void makeCurrent(Window&, GLContext* context) {
+    Web::flushHeldDrawing();
     emscripten_webgl_make_context_current(context ? context->handle : 0);
 }
 
@@ -150,8 +152,10 @@ void makeCurrent(Window&, GLContext* context) {
 // clear it.
 void destroyGLContext(GLContext* context) {
     if (!context) return;
-    if (emscripten_webgl_get_current_context() == context->handle)
+    if (emscripten_webgl_get_current_context() == context->handle) {
+        Web::flushHeldDrawing();
         emscripten_webgl_make_context_current(0);
+    }
     emscripten_webgl_destroy_context(context->handle);
     delete context;
 }
@@ -168,6 +172,7 @@ bool procAddressProvesPresence() { return true; }
 bool hasPixelFormatChooser() { return true; }
 
 void swapBuffers(Window&) {
+    Web::flushHeldDrawing();
     noteFrameHandedOver();
     if (paceByAnimationFrame)
         zephraWaitForAnimationFrame();

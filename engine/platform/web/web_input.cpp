@@ -23,12 +23,40 @@
 namespace Zephra {
 namespace {
 
-// Module.zephraInput: down[i] and pressed[i] for 0 Escape, 1 left, 2 right.
+// Module.zephraInput: down[i] and pressed[i] for 0 Escape, 1 left, 2 right,
+// and the pointer: where on the page (clientX, clientY), and where in the
+// canvas's drawing-buffer pixels (x, y; null until asked for after a move).
+// The canvas's place on the page and its size are kept (asking for them in
+// a frame costs DOM and layout queries) until anything moves or scales it: a
+// resize of the window or the canvas, a scroll, a change to or from full
+// screen, a new size from the program.
 EM_JS(void, installInputListeners, (), {
     if (Module['zephraInput']) return;
     var input = { down: [false, false, false], pressed: [false, false, false],
-                  clientX: null, clientY: null };
+                  clientX: null, clientY: null, x: null, y: null, place: null, observed: null };
     Module['zephraInput'] = input;
+    input.forget = function() { input.place = null; input.x = null; };
+    input.map = function() {
+        var place = input.place;
+        if (!place) {
+            var canvas = document.getElementById('canvas');
+            if (!canvas) return;
+            place = input.place = { rect: canvas.getBoundingClientRect(),
+                                    width: canvas.width, height: canvas.height };
+            if (input.observed !== canvas && typeof ResizeObserver !== 'undefined') {
+                input.observed = canvas;
+                new ResizeObserver(input.forget).observe(canvas);
+            }
+        }
+        var rect = place.rect;
+        if (input.clientX === null || rect.width <= 0 || rect.height <= 0) {
+            input.x = place.width / 2; input.y = place.height / 2;
+        } else {
+            input.x = (input.clientX - rect.left) * place.width / rect.width;
+            input.y = (input.clientY - rect.top) * place.height / rect.height;
+        }
+    };
+    var pointAt = function(e) { input.clientX = e.clientX; input.clientY = e.clientY; input.x = null; };
     var press = function(i) { input.down[i] = true; input.pressed[i] = true; };
     var buttonSlot = function(button) { return button === 0 ? 1 : button === 2 ? 2 : -1; };
     window.addEventListener('keydown', function(e) {
@@ -40,18 +68,24 @@ EM_JS(void, installInputListeners, (), {
     window.addEventListener('mousedown', function(e) {
         var i = buttonSlot(e.button);
         if (i > 0) press(i);
-        input.clientX = e.clientX; input.clientY = e.clientY;
+        pointAt(e);
     });
     window.addEventListener('mouseup', function(e) {
         var i = buttonSlot(e.button);
         if (i > 0) input.down[i] = false;
     }, true);
-    window.addEventListener('mousemove', function(e) {
-        input.clientX = e.clientX; input.clientY = e.clientY;
-    }, true);
+    window.addEventListener('mousemove', pointAt, true);
     window.addEventListener('blur', function() {
         input.down = [false, false, false];
     });
+    window.addEventListener('resize', input.forget);
+    window.addEventListener('scroll', input.forget, true);
+    document.addEventListener('fullscreenchange', input.forget);
+});
+
+EM_JS(void, forgetCanvasPlace, (), {
+    var input = Module['zephraInput'];
+    if (input) input.forget();
 });
 
 EM_JS(int, queryInput, (int slot), {
@@ -62,36 +96,14 @@ EM_JS(int, queryInput, (int slot), {
     return result ? 1 : 0;
 });
 
-// Writes the pointer in drawing-buffer pixels of the canvas to out[0], out[1].
-// The canvas's place on the page is kept between frames (asking for it
-// every frame costs a layout query) and asked again after anything that
-// moves or scales it: a resize of the window or the canvas, a scroll, a
-// change to or from full screen.
+// Writes the pointer in drawing-buffer pixels of the canvas to out[0],
+// out[1]; 0, 0 while the page has no canvas.
 EM_JS(void, queryCursor, (int* out), {
     var input = Module['zephraInput'];
-    var canvas = document.getElementById('canvas');
-    var x = 0, y = 0;
-    if (canvas) {
-        var place = Module['zephraCanvasPlace'];
-        if (!place || place.canvas !== canvas) {
-            place = Module['zephraCanvasPlace'] = { canvas: canvas, rect: null };
-            var forget = function() { place.rect = null; };
-            window.addEventListener('resize', forget);
-            window.addEventListener('scroll', forget, true);
-            document.addEventListener('fullscreenchange', forget);
-            if (typeof ResizeObserver !== 'undefined') new ResizeObserver(forget).observe(canvas);
-        }
-        if (!place.rect) place.rect = canvas.getBoundingClientRect();
-        var rect = place.rect;
-        if (!input || input.clientX === null || rect.width <= 0 || rect.height <= 0) {
-            x = canvas.width / 2; y = canvas.height / 2;
-        } else {
-            x = (input.clientX - rect.left) * canvas.width / rect.width;
-            y = (input.clientY - rect.top) * canvas.height / rect.height;
-        }
-    }
-    HEAP32[out >> 2] = Math.floor(x);
-    HEAP32[(out >> 2) + 1] = Math.floor(y);
+    if (input && input.x === null) input.map();
+    var known = input && input.x !== null;
+    HEAP32[out >> 2] = known ? Math.floor(input.x) : 0;
+    HEAP32[(out >> 2) + 1] = known ? Math.floor(input.y) : 0;
 });
 
 int slotOf(MouseButtonEnum button) { return button == MouseButtonEnum::Left ? 1 : 2; }
@@ -102,6 +114,8 @@ namespace Platform {
 namespace Web {
 
 void listenToInput() { installInputListeners(); }
+
+void canvasResized() { forgetCanvasPlace(); }
 
 }  // namespace Web
 }  // namespace Platform

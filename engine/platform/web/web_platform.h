@@ -16,8 +16,15 @@ struct WindowState {
     bool framed = false;
 };
 
+// Draws what the renderer holds back, if anything (web_held_drawing.cpp):
+// before the canvas is presented or its context changes.
+void flushHeldDrawing();
+
 // Starts listening to the page's keyboard and mouse, once for the process.
 void listenToInput();
+// The program gave the canvas a new size: the pointer's mapping into it is
+// worked out again.
+void canvasResized();
 
 }  // namespace Web
 }  // namespace Platform

@@ -31,6 +31,7 @@ Window::Window(int width, int height, bool framed) {
     emscripten_set_canvas_element_size(Platform::Web::canvasSelector, width, height);
     setPageTitle(windowTitle);
     Platform::Web::listenToInput();
+    Platform::Web::canvasResized();
 }
 
 Window::~Window() { delete &stateOf(handle); }

@@ -169,6 +169,9 @@ void* getGLProcAddress(const char* name) {
 
 bool procAddressProvesPresence() { return true; }
 
+// Native GL calls go straight to the driver, unseen: nothing may be held.
+bool guardHeldDrawing(int*, HeldDrawingFlush) { return false; }
+
 bool hasPixelFormatChooser() {
     return wglGetCurrentContext() && wglFunction<ChoosePixelFormatARB>("wglChoosePixelFormatARB");
 }

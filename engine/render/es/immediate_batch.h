@@ -3,7 +3,11 @@
 // set for each, and drawn from a buffer object when the pair ends, quads as
 // two triangles each. Attributes keep their values across pairs, as GL's
 // current values do. The batch's vertex array object and buffer stay bound
-// after a draw. Internal to engine/render.
+// after a draw. Where the platform guards the context (the browser's), pairs
+// of separate primitives are held and drawn together, in one call, before the
+// next GL call that could change or read what they draw: a program sees the
+// same pixels, in the same order, as if each pair drew at its end. Internal
+// to engine/render.
 #pragma once
 
 namespace Zephra {
@@ -18,9 +22,11 @@ void setAttribute(int slot, const float* values, int count);
 // Emits a vertex at position (4 floats) with the current attributes; ignored
 // outside a begin/end pair.
 void emitVertex(const float* position);
-// Draws what was collected; nothing without an open pair.
+// Draws what was collected, or holds it (see above); nothing without an
+// open pair.
 void endPrimitive();
-// A new context: no buffer object yet, attributes back to GL's defaults.
+// A new context: no buffer object yet, attributes back to GL's defaults,
+// and whether the platform lets drawing be held there.
 void resetImmediateState();
 
 }  // namespace ES

@@ -91,13 +91,13 @@ EM_JS(void, stderrLinesFrom, (int first, char* out, int size), {
 // afterwards, where it was, for the cases that follow.
 EM_JS(void, keepCanvasPlace, (), {
     var canvas = document.getElementById('canvas');
-    Module['zephraCanvasPlace'] = canvas ? { canvas: canvas, parent: canvas.parentNode,
+    Module['zephraTestCanvasPlace'] = canvas ? { canvas: canvas, parent: canvas.parentNode,
                                              next: canvas.nextSibling } : null;
 });
 EM_JS(void, restorePage, (), {
     var box = document.getElementById('error-box');
     if (box) box.remove();
-    var place = Module['zephraCanvasPlace'];
+    var place = Module['zephraTestCanvasPlace'];
     if (place && !place.canvas.isConnected) place.parent.insertBefore(place.canvas, place.next);
 });
 
