@@ -15,9 +15,9 @@ namespace {
 // Fonts alive now; the shared overlay lives exactly as long as one does.
 int liveFonts = 0;
 
-// Prints into the shared overlay, noting the rows the text reached.
+// Prints into the shared overlay, noting the pixels the text reached.
 void printIntoOverlay(FontFace& face, Pen& pen, const char* text) {
-    RowSpan touched;
+    ImageArea touched;
     face.print(TextOverlay::image(), pen, text, &touched);
     TextOverlay::noteInked(touched);
 }

@@ -127,18 +127,20 @@ const FontFace::Glyph& FontFace::glyph(unsigned char code) {
     return *cached;
 }
 
-void RowSpan::add(const RowSpan& other) {
+void ImageArea::add(const ImageArea& other) {
     if (other.empty())
         return;
     if (empty()) {
         *this = other;
         return;
     }
-    first = std::min(first, other.first);
-    end = std::max(end, other.end);
+    left = std::min(left, other.left);
+    top = std::min(top, other.top);
+    right = std::max(right, other.right);
+    bottom = std::max(bottom, other.bottom);
 }
 
-void FontFace::print(Image& image, Pen& pen, const char* text, RowSpan* touched) {
+void FontFace::print(Image& image, Pen& pen, const char* text, ImageArea* touched) {
     const PixelType pixelType = image.getPixelType();
     if (pixelType != Luminance8 && pixelType != RGBA8)
         fail("Unsupported pixeltype of image for Font::print()");
@@ -152,13 +154,17 @@ void FontFace::print(Image& image, Pen& pen, const char* text, RowSpan* touched)
             continue;
         if (!g.coverage.empty()) {
             const int64_t top = int64_t(pen.y) - g.top;
-            addGlyphCoverage(target, int64_t(pen.x) + g.left, top,
+            const int64_t left = int64_t(pen.x) + g.left;
+            addGlyphCoverage(target, left, top,
                              GlyphCoverage{g.coverage.data(), g.width, g.rows, g.width});
             if (touched) {
-                const int64_t end = std::min<int64_t>(top + g.rows, target.height);
-                const int64_t first = std::max<int64_t>(top, 0);
-                if (first < end)
-                    touched->add(RowSpan{int32_t(first), int32_t(end)});
+                // The glyph's box, clipped to the image as the blit clips it.
+                ImageArea box;
+                box.left = int32_t(std::max<int64_t>(left, 0));
+                box.top = int32_t(std::max<int64_t>(top, 0));
+                box.right = int32_t(std::clamp<int64_t>(left + g.width, 0, target.width));
+                box.bottom = int32_t(std::clamp<int64_t>(top + g.rows, 0, target.height));
+                touched->add(box);
             }
         }
         pen.x = advanced(pen.x, g.advanceX);

@@ -22,14 +22,15 @@ struct Pen {
     int32_t y;
 };
 
-// Rows first to end - 1 of an image; empty while end <= first.
-struct RowSpan {
-    int32_t first = 0;
-    int32_t end = 0;
+// Columns left to right - 1 of rows top to bottom - 1 of an image (rows
+// counted as pens count them); empty while either range is.
+struct ImageArea {
+    int32_t left = 0, top = 0;
+    int32_t right = 0, bottom = 0;
 
-    bool empty() const { return end <= first; }
-    // Grows to cover other as well.
-    void add(const RowSpan& other);
+    bool empty() const { return right <= left || bottom <= top; }
+    // Grows to the smallest area that also covers other.
+    void add(const ImageArea& other);
 };
 
 class FontFace {
@@ -49,8 +50,8 @@ public:
     // code 0-255) into image from pen on, clipped to the image, and leaves
     // pen after the last glyph. Throws before drawing for pixel types other
     // than Luminance8 and RGBA8. A null text prints nothing. When touched is
-    // given, it grows to cover the image rows the glyphs reached.
-    void print(Image& image, Pen& pen, const char* text, RowSpan* touched = nullptr);
+    // given, it grows to cover the pixels of the image the glyphs reached.
+    void print(Image& image, Pen& pen, const char* text, ImageArea* touched = nullptr);
 
 private:
     // One character code rendered once: the face and its size never change,

@@ -28,11 +28,11 @@ const char* const fragmentSource =
 std::unique_ptr<BitmapImage> textImage;
 std::unique_ptr<Program> textProgram;
 std::unique_ptr<Texture> textTexture;
-// The rows that may be other than 0; the rest of the image is known to be.
-RowSpan inked;
-// The rows that may differ from the texture's, once the first upload has
+// The area that may be other than 0; the rest of the image is known to be.
+ImageArea inked;
+// The area that may differ from the texture's, once the first upload has
 // given the texture its storage.
-RowSpan stale;
+ImageArea stale;
 
 }  // namespace
 
@@ -43,8 +43,8 @@ bool exists() {
 void create(int32_t width, int32_t height) {
     try {
         textImage.reset(new BitmapImage(width, height, Luminance8));
-        inked = RowSpan();
-        stale = RowSpan();
+        inked = ImageArea();
+        stale = ImageArea();
         textProgram.reset(new Program(vertexSource, fragmentSource, "vsMain", "psMain"));
         textTexture.reset(new Texture());
         textTexture->setFilter(Linear);
@@ -64,19 +64,20 @@ Image& image() {
     return *textImage;
 }
 
-void noteInked(const RowSpan& rows) {
-    inked.add(rows);
-    stale.add(rows);
+void noteInked(const ImageArea& area) {
+    inked.add(area);
+    stale.add(area);
 }
 
 void clear() {
     if (inked.empty())
         return;
     const size_t rowBytes = size_t(textImage->getWidth());
-    std::fill_n(textImage->getData() + size_t(inked.first) * rowBytes,
-                size_t(inked.end - inked.first) * rowBytes, 0);
+    for (int32_t row = inked.top; row < inked.bottom; ++row)
+        std::fill_n(textImage->getData() + size_t(row) * rowBytes + size_t(inked.left),
+                    size_t(inked.right - inked.left), 0);
     stale.add(inked);
-    inked = RowSpan();
+    inked = ImageArea();
 }
 
 void upload() {
@@ -84,10 +85,13 @@ void upload() {
         textTexture->load(*textImage, Linear);
     } else if (!stale.empty()) {
         const size_t rowBytes = size_t(textImage->getWidth());
-        textTexture->replaceRows(stale.first, stale.end - stale.first,
-                                 textImage->getData() + size_t(stale.first) * rowBytes);
+        textTexture->replaceArea(stale.left, stale.top, stale.right - stale.left,
+                                 stale.bottom - stale.top,
+                                 textImage->getData() + size_t(stale.top) * rowBytes +
+                                     size_t(stale.left),
+                                 textImage->getWidth());
     }
-    stale = RowSpan();
+    stale = ImageArea();
 }
 
 void draw() {

@@ -22,14 +22,14 @@ void release();
 
 // The overlay image; only while the overlay exists.
 Image& image();
-// Notes rows that text was added to. Only they can hold text, so clearing
-// zeroes just them: a frame's few lines, not the whole window.
-void noteInked(const RowSpan& rows);
-// Zeroes the image (the rows noted since the last clear).
+// Notes an area that text was added to. Only there can text be, so
+// clearing zeroes just that: a frame's few words, not the whole window.
+void noteInked(const ImageArea& area);
+// Zeroes the image (the area noted since the last clear).
 void clear();
 // Brings the texture's content up to the image's: the whole image the first
-// time, afterwards only the rows that text was added to or cleared from
-// since the last upload (a frame's few lines, not the whole window).
+// time, afterwards only the area that text was added to or cleared from
+// since the last upload (a frame's few words, not the whole window).
 void upload();
 // Adds the texture over the whole viewport: identity state matrices, blend
 // One / InverseSourceColor, one quad; the program stays bound, blending off.

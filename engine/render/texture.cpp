@@ -2,6 +2,9 @@
 // from the filter. Rows are tightly packed, so the alignment is 1.
 #include "render/texture.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include <GL/gl.h>
 // Constants beyond OpenGL 1.1, which Windows' own gl.h stops at.
 #include <GL/glext.h>
@@ -74,6 +77,14 @@ void setWrapModes(GLint mode) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, mode);
 }
 
+// The size of one pixel of the formats above.
+std::size_t bytesPerPixel(GLenum format, GLenum type) {
+    const std::size_t components = format == GL_RGBA ? 4 : format == GL_RGB ? 3 : 1;
+    const std::size_t componentBytes =
+        type == GL_FLOAT || type == GL_UNSIGNED_INT ? 4 : type == GL_UNSIGNED_SHORT ? 2 : 1;
+    return components * componentBytes;
+}
+
 }  // namespace
 
 Texture::Texture() { glGenTextures(1, &name); }
@@ -130,14 +141,28 @@ void Texture::upload(int width, int height, const void* pixels, PixelType pixelT
     }
 }
 
-void Texture::replaceRows(int firstRow, int rowCount, const void* pixels) {
-    if (firstRow < 0 || rowCount <= 0 || firstRow >= height || width <= 0 || !pixels)
+void Texture::replaceArea(int x, int y, int areaWidth, int areaHeight, const void* pixels,
+                          int rowLength) {
+    if (!pixels || rowLength <= 0)
         return;
-    if (rowCount > height - firstRow)
-        rowCount = height - firstRow;
+    // Clipped to the texture: pixels then starts further in.
+    const std::size_t pixelBytes = bytesPerPixel(format, type);
+    const int skipColumns = x < 0 ? -x : 0;
+    const int skipRows = y < 0 ? -y : 0;
+    x += skipColumns;
+    y += skipRows;
+    areaWidth = std::min(areaWidth - skipColumns, width - x);
+    areaHeight = std::min(areaHeight - skipRows, height - y);
+    if (areaWidth <= 0 || areaHeight <= 0)
+        return;
+    const unsigned char* first = static_cast<const unsigned char*>(pixels) +
+                                 (std::size_t(skipRows) * std::size_t(rowLength) +
+                                  std::size_t(skipColumns)) * pixelBytes;
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, rowLength == areaWidth ? 0 : rowLength);
     glBindTexture(GL_TEXTURE_2D, name);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, firstRow, width, rowCount, format, type, pixels);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, x, y, areaWidth, areaHeight, format, type, first);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
 }
 
 void Texture::setFilter(TextureFilterEnum filter) {

@@ -38,11 +38,12 @@ public:
     // bottom row first); null pixels give storage without content.
     void upload(int width, int height, const void* pixels, PixelType pixelType,
                 TextureFilterEnum filter);
-    // Replaces rows firstRow to firstRow + rowCount - 1 of level 0 with
-    // tightly packed pixels of the last upload's pixel type and width; the
-    // filters and the other rows stay. Rows outside the last upload's height
-    // are ignored. Mipmapped levels above 0 are not rebuilt.
-    void replaceRows(int firstRow, int rowCount, const void* pixels);
+    // Replaces width x height pixels of level 0 from column x, row y on
+    // with pixels of the last upload's pixel type, whose rows lie rowLength
+    // pixels apart (pixels points at the area's first pixel); the filters
+    // and the rest stay. What lies outside the last upload's size is left
+    // out. Mipmapped levels above 0 are not rebuilt.
+    void replaceArea(int x, int y, int width, int height, const void* pixels, int rowLength);
     // Changes only the sampling filters; builds no levels.
     void setFilter(TextureFilterEnum filter);
     void setWrap(TextureWrapEnum wrap);

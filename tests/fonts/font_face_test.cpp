@@ -203,8 +203,8 @@ TEST_F(FontFaceTest, SpaceAdvancesWithoutDrawing) {
 // Text cut by each edge of a small image must match the same text printed
 // whole into a large one, pixel for pixel, in both pixel types; the buffer
 // is exactly the image's size, so a stray write shows in the sanitizer run.
-// The rows print reports as touched lie in the image and hold all its ink,
-// since clearing the overlay zeroes only those.
+// The area print reports as touched lies in the image and holds all its
+// ink, since clearing the overlay zeroes only that.
 TEST_F(FontFaceTest, ClipsAtAllFourEdges) {
     const char* text = "@j";  // 'j' starts left of the pen and descends
     for (PixelType type : {Luminance8, RGBA8}) {
@@ -217,18 +217,21 @@ TEST_F(FontFaceTest, ClipsAtAllFourEdges) {
             for (int32_t ox = 14; ox <= 60; ox += 3) {
                 BitmapImage part(w, h, type);
                 Pen at{30 - ox, 40 - oy};
-                RowSpan touched;
+                ImageArea touched;
                 face->print(part, at, text, &touched);
                 if (!touched.empty()) {
-                    ASSERT_GE(touched.first, 0);
-                    ASSERT_LE(touched.end, h);
+                    ASSERT_GE(touched.left, 0);
+                    ASSERT_GE(touched.top, 0);
+                    ASSERT_LE(touched.right, w);
+                    ASSERT_LE(touched.bottom, h);
                 }
                 for (int32_t y = 0; y < h; ++y)
                     for (int32_t x = 0; x < w; ++x)
                         for (int b = 0; b < bpp; ++b) {
                             if (part.getData()[(y * w + x) * bpp + b] != 0) {
-                                ASSERT_TRUE(y >= touched.first && y < touched.end)
-                                    << "ink on untouched row " << y;
+                                ASSERT_TRUE(y >= touched.top && y < touched.bottom &&
+                                            x >= touched.left && x < touched.right)
+                                    << "ink outside the touched area at " << x << ", " << y;
                             }
                             ASSERT_EQ(part.getData()[(y * w + x) * bpp + b],
                                       whole.getData()[((y + oy) * 80 + x + ox) * bpp + b])

@@ -46,24 +46,33 @@ TEST_F(TextureTest, Rgb8RowsAreReadBackToBack) {
     EXPECT_EQ(integer(GL_PACK_ALIGNMENT), 1);
 }
 
-// Rows are replaced in place, tightly packed, and a span running past the
-// last row is cut there; the filters set by the upload stay.
-TEST_F(TextureTest, ReplaceRowsChangesOnlyThoseRows) {
-    PlainImage image(3, 4, RGB8, std::vector<unsigned char>(36, 0));
+// An area is replaced in place from a larger image's rows, and one running
+// past any edge is cut there, taking the pixels that fall inside; the
+// filters set by the upload and the unpacking defaults stay.
+TEST_F(TextureTest, ReplaceAreaChangesOnlyThatArea) {
+    PlainImage image(4, 4, RGB8, std::vector<unsigned char>(48, 0));
     Texture texture(image, Nearest);
-    const std::vector<unsigned char> pattern = rgbPattern(18);
-    texture.replaceRows(1, 2, pattern.data());
-    texture.replaceRows(3, 5, pattern.data());  // only row 3 exists
-    texture.replaceRows(4, 1, pattern.data());  // none of these
-    texture.replaceRows(-1, 1, pattern.data());
-    std::vector<unsigned char> back(36);
+    // A 5 x 5 source of distinct pixels; pixel (column c, row r) is byte 3 * (5r + c).
+    const std::vector<unsigned char> source = rgbPattern(75);
+    const auto at = [&](int c, int r) { return source.data() + 3 * (5 * r + c); };
+    texture.replaceArea(1, 1, 2, 2, at(1, 1), 5);     // the middle 2 x 2
+    texture.replaceArea(3, -1, 3, 2, at(0, 0), 5);    // cut right and top: pixel (3, 0)
+    texture.replaceArea(-2, 3, 3, 4, at(0, 0), 5);    // cut left and bottom: pixel (0, 3)
+    texture.replaceArea(4, 0, 1, 1, at(0, 0), 5);     // outside: nothing
+    std::vector<unsigned char> back(48);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, back.data());
-    std::vector<unsigned char> expected(36, 0);
-    std::copy(pattern.begin(), pattern.end(), expected.begin() + 9);
-    std::copy(pattern.begin(), pattern.begin() + 9, expected.begin() + 27);
+    std::vector<unsigned char> expected(48, 0);
+    const auto put = [&](int c, int r, const unsigned char* pixel) {
+        std::copy(pixel, pixel + 3, expected.begin() + 3 * (4 * r + c));
+    };
+    for (int r = 1; r <= 2; ++r)
+        for (int c = 1; c <= 2; ++c) put(c, r, at(c, r));
+    put(3, 0, at(0, 1));
+    put(0, 3, at(2, 0));
     EXPECT_EQ(back, expected);
     EXPECT_EQ(parameter(GL_TEXTURE_MIN_FILTER), GL_NEAREST);
+    EXPECT_EQ(integer(GL_UNPACK_ROW_LENGTH), 0);
 }
 
 TEST_F(TextureTest, NearestAndLinearClampWhileMipmappedKeepsTheWrap) {
