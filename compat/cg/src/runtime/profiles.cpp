@@ -51,8 +51,15 @@ const ProfileInfo* findProfile(CGprofile profile) {
 }
 
 bool currentContextIsES() {
+#ifdef __EMSCRIPTEN__
+    // Every context a browser gives is WebGL, which is OpenGL ES. Asking
+    // would cost a call into JavaScript, and the runtime asks for every
+    // texture and matrix it sets.
+    return true;
+#else
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
     return version && std::strncmp(version, "OpenGL ES", 9) == 0;
+#endif
 }
 
 cgc::ProfileRules compileRules(const ProfileInfo& profile) {

@@ -19,7 +19,8 @@ struct ProfileInfo {
 const ProfileInfo* findProfile(CGprofile profile);
 
 // Whether the current context is OpenGL ES (its version string starts with
-// "OpenGL ES"); false without a current context.
+// "OpenGL ES"); false without a current context. Always true in a browser,
+// whose every context is WebGL.
 bool currentContextIsES();
 
 // The rules to compile `profile` with now: its own, with GLSL ES output
