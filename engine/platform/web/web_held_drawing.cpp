@@ -32,14 +32,14 @@ EM_JS(int, guardWebGLContext, (int handle, int* held, HeldDrawingFlush flush), {
     if (!context) return 0;
     var heldDrawing = Module['zephraHeldDrawing'] || (Module['zephraHeldDrawing'] = {});
     heldDrawing.held = held >> 2;
-    heldDrawing.flush = flush;
+    heldDrawing.flush = wasmTable.get(flush);
     var gl = context.GLctx;
     if (gl.zephraGuarded) return 1;
 
     var flushHeld = function() {
         if (!HEAP32[heldDrawing.held]) return;
         HEAP32[heldDrawing.held] = 0;  // the flush's own GL calls pass straight through
-        wasmTable.get(heldDrawing.flush)();
+        heldDrawing.flush();
     };
     // What the context has bound, as far as the guard can vouch for it: the
     // active texture unit (-1 while unknown), the 2D texture of each unit,
@@ -169,7 +169,7 @@ EM_JS(void, flushWebGLHeldDrawing, (), {
     var heldDrawing = Module['zephraHeldDrawing'];
     if (!heldDrawing || !HEAP32[heldDrawing.held]) return;
     HEAP32[heldDrawing.held] = 0;
-    wasmTable.get(heldDrawing.flush)();
+    heldDrawing.flush();
 });
 
 }  // namespace
