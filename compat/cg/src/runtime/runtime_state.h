@@ -52,6 +52,13 @@ struct _CGparameter {
     std::string semanticOverride;     // cgSetParameterSemantic
     bool hasSemanticOverride = false;
     std::vector<double> valuesCache;  // what cgGetParameterValues last returned
+    // Vertex inputs: what the semantic binds to, worked out on first use
+    // (the semantic never changes), so that setting a current value every
+    // frame does no string work; the generic attribute it is on ES.
+    bool inputBound = false;
+    bool inputBindable = false;
+    cgc::SemanticBinding input;
+    int esInputLocation = 0;
 };
 
 struct _CGprogram {

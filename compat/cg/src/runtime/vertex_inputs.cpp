@@ -33,8 +33,12 @@ int esLocation(const std::string& glsl) {
 // no vertex input or its call is missing from the context.
 bool inputBinding(CGparameter p, InputBinding& out) {
     if (!checkParameter(p)) return false;
-    cgc::SemanticBinding b;
-    if (!isVertexInput(*p) || !cgc::bindSemantic(cgc::Stage::Vertex, false, p->node.semantic, b)) {
+    if (isVertexInput(*p) && !p->inputBound) {
+        p->inputBindable = cgc::bindSemantic(cgc::Stage::Vertex, false, p->node.semantic, p->input);
+        if (p->inputBindable) p->esInputLocation = esLocation(p->input.glsl);
+        p->inputBound = true;
+    }
+    if (!isVertexInput(*p) || !p->inputBindable) {
         raise(CG_INVALID_PARAMETER_ERROR);
         return false;
     }
@@ -42,16 +46,17 @@ bool inputBinding(CGparameter p, InputBinding& out) {
         raise(CG_UNSUPPORTED_GL_EXTENSION_ERROR);
         return false;
     }
-    const std::string texPrefix = "gl_MultiTexCoord";
+    const cgc::SemanticBinding& b = p->input;
+    const std::size_t texPrefixLength = 16;  // "gl_MultiTexCoord"
     if (b.attribute > 0) out = {Input::Attribute, b.attribute};
     // OpenGL ES has only generic attributes: each semantic is read from the
     // location that the GLSL ES back end gives it.
-    else if (currentContextIsES()) out = {Input::Attribute, esLocation(b.glsl)};
+    else if (currentContextIsES()) out = {Input::Attribute, p->esInputLocation};
     else if (b.glsl == "gl_Vertex") out = {Input::Position, 0};
     else if (b.glsl == "gl_Normal") out = {Input::Normal, 0};
     else if (b.glsl == "gl_Color") out = {Input::Color, 0};
     else if (b.glsl == "gl_SecondaryColor") out = {Input::SecondaryColor, 0};
-    else out = {Input::TexCoord, std::stoi(b.glsl.substr(texPrefix.size()))};
+    else out = {Input::TexCoord, std::stoi(b.glsl.substr(texPrefixLength))};
     bool available = true;
     switch (out.input) {
     case Input::SecondaryColor: available = gl.glSecondaryColorPointer && gl.glSecondaryColor3dv; break;
