@@ -46,7 +46,7 @@ public:
     static void initEngine();
     // The shared overlay image (row 0 is the top of the screen), for callers
     // that want to read back what was printed. Null while no font exists.
-    // Write into it only through print: clear zeroes just the rows that
+    // Write into it only through print: clear zeroes just the area that
     // printing touched.
     static Image* overlayImage();
 

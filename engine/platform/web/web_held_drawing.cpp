@@ -25,22 +25,25 @@ namespace {
 
 // Wraps the context once; the renderer's flag and flush are the same for
 // every context (one batch per program), so a later call only renews them.
-// The texture units' 2D bindings are tracked from the guard's start; one not
-// yet seen counts as unknown, and binding there flushes.
+// Module.zephraHeldDrawing.flushIfHeld draws what is held, if anything.
 EM_JS(int, guardWebGLContext, (int handle, int* held, HeldDrawingFlush flush), {
     var context = GL.contexts[handle];
     if (!context) return 0;
-    var heldDrawing = Module['zephraHeldDrawing'] || (Module['zephraHeldDrawing'] = {});
+    var heldDrawing = Module['zephraHeldDrawing'];
+    if (!heldDrawing) {
+        heldDrawing = Module['zephraHeldDrawing'] = {};
+        heldDrawing.flushIfHeld = function() {
+            if (!HEAP32[heldDrawing.held]) return;
+            HEAP32[heldDrawing.held] = 0;  // the flush's own GL calls pass straight through
+            heldDrawing.flush();
+        };
+    }
     heldDrawing.held = held >> 2;
     heldDrawing.flush = wasmTable.get(flush);
     var gl = context.GLctx;
     if (gl.zephraGuarded) return 1;
 
-    var flushHeld = function() {
-        if (!HEAP32[heldDrawing.held]) return;
-        HEAP32[heldDrawing.held] = 0;  // the flush's own GL calls pass straight through
-        heldDrawing.flush();
-    };
+    var flushHeld = heldDrawing.flushIfHeld;
     // What the context has bound, as far as the guard can vouch for it: the
     // active texture unit (-1 while unknown), the 2D texture of each unit,
     // the vertex array and the array buffer (undefined while unknown). A
@@ -141,7 +144,7 @@ EM_JS(int, guardWebGLContext, (int handle, int* held, HeldDrawingFlush flush), {
             };
         default:
             return function() {
-                if (HEAP32[heldDrawing.held]) flushHeld();
+                flushHeld();
                 return method.apply(target, arguments);
             };
         }
@@ -161,15 +164,12 @@ EM_JS(int, guardWebGLContext, (int handle, int* held, HeldDrawingFlush flush), {
         if (value && typeof value === 'object') guard(value);
     }
     guard(gl);
-   
     return 1;
 });
 
 EM_JS(void, flushWebGLHeldDrawing, (), {
     var heldDrawing = Module['zephraHeldDrawing'];
-    if (!heldDrawing || !HEAP32[heldDrawing.held]) return;
-    HEAP32[heldDrawing.held] = 0;
-    heldDrawing.flush();
+    if (heldDrawing) heldDrawing.flushIfHeld();
 });
 
 }  // namespace

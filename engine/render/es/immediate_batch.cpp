@@ -89,6 +89,8 @@ bool mergeable(GLenum mode) {
     return mode == GL_POINTS || mode == GL_LINES || mode == GL_TRIANGLES;
 }
 
+// Draws the held pairs; also what the platform calls before the next GL
+// call while any are held.
 void drawPacked() {
     held = 0;
     const int count = batch.packedVertices;
@@ -128,9 +130,6 @@ void drawPacked() {
     }
     glDrawArrays(batch.packedMode, 0, count);
 }
-
-// Given to the platform, which calls it before the next GL call.
-void flushHeld() { drawPacked(); }
 
 }  // namespace
 
@@ -179,7 +178,7 @@ void resetImmediateState() {
     // What was held was drawn before this context became current.
     batch = Batch();
     held = 0;
-    batch.mayHold = Platform::guardHeldDrawing(&held, &flushHeld);
+    batch.mayHold = Platform::guardHeldDrawing(&held, &drawPacked);
     const Slots defaults = defaultValues();
     for (GLuint slot = 0; slot < slotCount; ++slot) gl.glVertexAttrib4fv(slot, defaults[slot].data());
 }

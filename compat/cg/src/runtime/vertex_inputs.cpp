@@ -29,16 +29,21 @@ int esLocation(const std::string& glsl) {
     return 0;
 }
 
+// Whether a vertex input's semantic binds; worked out once per parameter.
+bool bindsInput(_CGparameter& p) {
+    if (!p.inputBound) {
+        p.inputBindable = cgc::bindSemantic(cgc::Stage::Vertex, false, p.node.semantic, p.input);
+        if (p.inputBindable) p.esInputLocation = esLocation(p.input.glsl);
+        p.inputBound = true;
+    }
+    return p.inputBindable;
+}
+
 // Where the parameter's semantic takes its values from; raises when it is
 // no vertex input or its call is missing from the context.
 bool inputBinding(CGparameter p, InputBinding& out) {
     if (!checkParameter(p)) return false;
-    if (isVertexInput(*p) && !p->inputBound) {
-        p->inputBindable = cgc::bindSemantic(cgc::Stage::Vertex, false, p->node.semantic, p->input);
-        if (p->inputBindable) p->esInputLocation = esLocation(p->input.glsl);
-        p->inputBound = true;
-    }
-    if (!isVertexInput(*p) || !p->inputBindable) {
+    if (!isVertexInput(*p) || !bindsInput(*p)) {
         raise(CG_INVALID_PARAMETER_ERROR);
         return false;
     }
