@@ -58,14 +58,17 @@ const megabytes = (file) => (fs.statSync(file).size / 1e6).toFixed(2);
     if (!(await game.evaluate(() => crossOriginIsolated)))
       throw new Error('the pages are not cross-origin isolated: their clocks are too coarse');
     const gameFrames = [], floorFrames = [], bandFrames = [], rewinds = [];
+    const gameIntervals = [], floorIntervals = [];
     const take = async () => {
       const game_ = await game.evaluate(() => {
-        const f = Module.zephraFrames, taken = { work: f.work.slice(), rewind: f.rewind.slice() };
-        f.work.length = 0; f.rewind.length = 0;
+        const f = Module.zephraFrames;
+        const taken = { work: f.work.slice(), rewind: f.rewind.slice(), interval: f.interval.slice() };
+        f.work.length = 0; f.rewind.length = 0; f.interval.length = 0;
         return taken;
       });
-      const floor_ = await floor.evaluate(() => window.floorWork.splice(0));
-      const band_ = await bandFloor.evaluate(() => window.floorWork.splice(0));
+      const floor_ = await floor.evaluate(() =>
+        ({ work: window.floorWork.splice(0), interval: window.floorInterval.splice(0) }));
+      const band_ = await bandFloor.evaluate(() => (window.floorInterval.length = 0, window.floorWork.splice(0)));
       return [game_, floor_, band_];
     };
     await take();
@@ -74,7 +77,9 @@ const megabytes = (file) => (fs.statSync(file).size / 1e6).toFixed(2);
       const [game_, floor_, band_] = await take();
       gameFrames.push(...game_.work);
       rewinds.push(...game_.rewind);
-      floorFrames.push(...floor_);
+      gameIntervals.push(...game_.interval);
+      floorFrames.push(...floor_.work);
+      floorIntervals.push(...floor_.interval);
       bandFrames.push(...band_);
     }
     if (errors.length) throw new Error(`page errors: ${errors.join('; ')}`);
@@ -90,6 +95,12 @@ const megabytes = (file) => (fs.statSync(file).size / 1e6).toFixed(2);
     console.log(`web: against a floor uploading only the text rows: floor ${bandMedian.toFixed(3)} ms ` +
                 `(${bandFrames.length} frames), ratio ${(gameMedian / bandMedian).toFixed(2)}`);
     console.log(`web: asyncify's rewind into the loop, median ${median(rewinds).toFixed(3)} ms a frame`);
+    // What a player sees: whether the game keeps the browser's frame rate as
+    // the floor does (the pages share the machine, so the rate is its own).
+    const gameInterval = median(gameIntervals), floorInterval = median(floorIntervals);
+    console.log(`web: interval between drawn frames, medians: game ${gameInterval.toFixed(2)} ms ` +
+                `(${(1000 / gameInterval).toFixed(1)} a second), floor ${floorInterval.toFixed(2)} ms ` +
+                `(${(1000 / floorInterval).toFixed(1)} a second), ratio ${(gameInterval / floorInterval).toFixed(2)}`);
   } finally {
     await browser.close();
     server.close();

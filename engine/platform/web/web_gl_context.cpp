@@ -42,13 +42,15 @@ bool paceByAnimationFrame = true;
 // Module.zephraFrames, for the benchmark: frames handed to the browser, when
 // the first drawn one was (the first pass presents before it draws), and the
 // last few hundred frames' work in milliseconds (from the browser's wake-up
-// to the next hand-over) and asyncify's share of it (the rewind back into the
-// program's loop).
+// to the next hand-over), asyncify's share of it (the rewind back into the
+// program's loop) and the intervals between the animation frames the
+// program drew in (what the player sees as the frame rate).
 EM_JS(void, noteFrameHandedOver, (), {
     var frames = Module['zephraFrames'];
     if (!frames) {
         frames = Module['zephraFrames'] = { count: 0, firstDrawn: null, wokeAt: null,
-                                            work: [], rewind: [] };
+                                            work: [], rewind: [], interval: [],
+                                            lastFrameTime: null };
     }
     var now = performance.now();
     if (frames.wokeAt !== null) {
@@ -72,8 +74,14 @@ EM_JS(void, noteResumed, (), {
 // cmake/web.cmake names these two).
 EM_JS(void, zephraWaitForAnimationFrame, (), {
     Asyncify.handleSleep(function(wakeUp) {
-        requestAnimationFrame(function() {
-            Module['zephraFrames'].wokeAt = performance.now();
+        requestAnimationFrame(function(frameTime) {
+            var frames = Module['zephraFrames'];
+            if (frames.lastFrameTime !== null) {
+                frames.interval.push(frameTime - frames.lastFrameTime);
+                if (frames.interval.length > 1000) frames.interval.shift();
+            }
+            frames.lastFrameTime = frameTime;
+            frames.wokeAt = performance.now();
             wakeUp();
         });
     });
