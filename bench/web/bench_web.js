@@ -66,10 +66,9 @@ const megabytes = (file) => (fs.statSync(file).size / 1e6).toFixed(2);
         f.work.length = 0; f.rewind.length = 0; f.interval.length = 0;
         return taken;
       });
-      const floor_ = await floor.evaluate(() =>
+      const takeFloor = (page) => page.evaluate(() =>
         ({ work: window.floorWork.splice(0), interval: window.floorInterval.splice(0) }));
-      const band_ = await bandFloor.evaluate(() => (window.floorInterval.length = 0, window.floorWork.splice(0)));
-      return [game_, floor_, band_];
+      return [game_, await takeFloor(floor), await takeFloor(bandFloor)];
     };
     await take();
     for (let second = 0; second < Seconds; ++second) {
@@ -80,7 +79,7 @@ const megabytes = (file) => (fs.statSync(file).size / 1e6).toFixed(2);
       gameIntervals.push(...game_.interval);
       floorFrames.push(...floor_.work);
       floorIntervals.push(...floor_.interval);
-      bandFrames.push(...band_);
+      bandFrames.push(...band_.work);
     }
     if (errors.length) throw new Error(`page errors: ${errors.join('; ')}`);
 
