@@ -122,3 +122,16 @@ function(zephra_browser_test target)
   set_tests_properties(${target} PROPERTIES LABELS browser
     ENVIRONMENT "NODE_PATH=${PROJECT_SOURCE_DIR}/tools/web/node_modules")
 endfunction()
+
+# The benchmark's floor in C (bench/web/c_floor.c): the bare WebGL 2 floor's
+# frame through emscripten's glue, with the game's kind of loop. Built by
+# `make bench-web` only, as bench/web/c_floor.html in the build.
+add_executable(web_c_floor EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/bench/web/c_floor.c)
+set_target_properties(web_c_floor PROPERTIES
+  OUTPUT_NAME c_floor SUFFIX .html RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+target_link_options(web_c_floor PRIVATE
+  -sENVIRONMENT=web -sMIN_WEBGL_VERSION=2 -sMAX_WEBGL_VERSION=2
+  -sASYNCIFY=1 -sASYNCIFY_IMPORTS=waitForAnimationFrame -sMINIFY_HTML=0
+  --shell-file ${PROJECT_SOURCE_DIR}/bench/web/c_floor_shell.html)
+set_property(TARGET web_c_floor APPEND PROPERTY LINK_DEPENDS
+  ${PROJECT_SOURCE_DIR}/bench/web/c_floor_shell.html)
