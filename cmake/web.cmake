@@ -128,7 +128,7 @@ endfunction()
 
 # The benchmark's floor in C (bench/web/c_floor.c): the bare WebGL 2 floor's
 # frame through emscripten's glue, with the game's kind of loop. Built by
-# `make bench-web` only, as bench/web/c_floor.html in the build.
+# `make bench-web` only, as bench/c_floor.html in the build folder.
 add_executable(web_c_floor EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/bench/web/c_floor.c)
 set_target_properties(web_c_floor PROPERTIES
   OUTPUT_NAME c_floor SUFFIX .html RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)

@@ -43,20 +43,18 @@ const megabytes = (file) => (fs.statSync(file).size / 1e6).toFixed(2);
       await game.mouse.click(at.x, at.y);
       await new Promise((resolve) => setTimeout(resolve, 1000));
     }
-    const openFloor = async (query) => {
+    // Each floor keeps its figures in window.floorWork and window.floorInterval.
+    const openFloor = async (page_) => {
       const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
       page.on('pageerror', (error) => errors.push(error.message));
-      await page.goto(server.url + 'bench/web/floor.html' + query);
-      await waitFor('the floor to draw', () => page.evaluate(() => window.floorWork.length > 30), 60);
+      await page.goto(server.url + page_);
+      await waitFor(`${page_} to draw`, () =>
+        page.evaluate(() => window.floorWork && window.floorWork.length > 30), 60);
       return page;
     };
-    const floor = await openFloor('');
-    const bandFloor = await openFloor('?overlay=band');
-    const cFloor = await browser.newPage({ viewport: { width: 800, height: 600 } });
-    cFloor.on('pageerror', (error) => errors.push(error.message));
-    await cFloor.goto(server.url + path.relative(root, build) + '/bench/c_floor.html');
-    await waitFor('the floor from C to draw', () =>
-      cFloor.evaluate(() => window.Module && Module.cFloorWork && Module.cFloorWork.length > 30), 60);
+    const floor = await openFloor('bench/web/floor.html');
+    const bandFloor = await openFloor('bench/web/floor.html?overlay=band');
+    const cFloor = await openFloor(path.relative(root, build) + '/bench/c_floor.html');
 
     // The pages draw at the display's rate; their work is sampled together,
     // once a second. Served cross-origin isolated, their clocks resolve a few
@@ -75,8 +73,7 @@ const megabytes = (file) => (fs.statSync(file).size / 1e6).toFixed(2);
       });
       const takeFloor = (page) => page.evaluate(() =>
         ({ work: window.floorWork.splice(0), interval: window.floorInterval.splice(0) }));
-      const c_ = await cFloor.evaluate(() => Module.cFloorWork.splice(0));
-      return [game_, await takeFloor(floor), await takeFloor(bandFloor), c_];
+      return [game_, await takeFloor(floor), await takeFloor(bandFloor), await takeFloor(cFloor)];
     };
     await take();
     for (let second = 0; second < Seconds; ++second) {
@@ -88,7 +85,7 @@ const megabytes = (file) => (fs.statSync(file).size / 1e6).toFixed(2);
       floorFrames.push(...floor_.work);
       floorIntervals.push(...floor_.interval);
       bandFrames.push(...band_.work);
-      cFrames.push(...c_);
+      cFrames.push(...c_.work);
     }
     if (errors.length) throw new Error(`page errors: ${errors.join('; ')}`);
 

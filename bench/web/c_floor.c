@@ -6,9 +6,9 @@
 // engine and the game's code cost on top.
 //
 // The pictures' contents do not change what a frame costs the page, so the
-// textures are flat, of the pictures' sizes. Each frame's work is kept in
-// Module.cFloorWork (milliseconds, from the animation frame's start to the
-// end of its drawing), the intervals between frames in Module.cFloorInterval.
+// textures are flat, of the pictures' sizes. Its figures are kept where
+// floor.html keeps them: window.floorWork (milliseconds, from the animation
+// frame's start to the end of its drawing) and window.floorInterval.
 #include <GLES3/gl3.h>
 #include <emscripten.h>
 #include <emscripten/html5.h>
@@ -20,20 +20,20 @@ enum { Sky, Ground, Star, Cat, GoldStar, Overlay, TextureCount };
 enum { Width = 800, Height = 600, BandFirst = 5, BandRows = 72 };
 
 EM_JS(void, noteFrameStart, (), {
-    Module.cFloorWork = Module.cFloorWork || [];
-    Module.cFloorInterval = Module.cFloorInterval || [];
-    Module.cFloorStart = performance.now();
+    window.floorWork = [];
+    window.floorInterval = [];
+    Module.frameStart = performance.now();
 });
 EM_JS(void, noteFrameDrawn, (), {
-    Module.cFloorWork.push(performance.now() - Module.cFloorStart);
+    window.floorWork.push(performance.now() - Module.frameStart);
 });
 EM_JS(void, waitForAnimationFrame, (), {
     Asyncify.handleSleep(function(wakeUp) {
         requestAnimationFrame(function(frameTime) {
-            if (Module.cFloorLast !== undefined)
-                Module.cFloorInterval.push(frameTime - Module.cFloorLast);
-            Module.cFloorLast = frameTime;
-            Module.cFloorStart = performance.now();
+            if (Module.lastFrameTime !== undefined)
+                window.floorInterval.push(frameTime - Module.lastFrameTime);
+            Module.lastFrameTime = frameTime;
+            Module.frameStart = performance.now();
             wakeUp();
         });
     });
@@ -59,8 +59,8 @@ static GLuint compile(GLenum type, const char* text) {
 
 // One quad as two triangles, its vertices sent when drawn.
 static void quad(GLuint texture, float x, float y, float w, float h) {
-    const float corners[6][4] = {{x, y, 0, 1},         {x + w, y, 1, 1}, {x + w, y + h, 1, 0},
-                                 {x, y, 0, 1},         {x + w, y + h, 1, 0}, {x, y + h, 0, 0}};
+    const float corners[6][4] = {{x, y, 0, 1}, {x + w, y, 1, 1},     {x + w, y + h, 1, 0},
+                                 {x, y, 0, 1}, {x + w, y + h, 1, 0}, {x, y + h, 0, 0}};
     glBindTexture(GL_TEXTURE_2D, texture);
     for (int i = 0; i < 6; ++i) {
         float* v = vertices + i * 8;
