@@ -1,4 +1,4 @@
-// The floor's frame (floor.html, with ?overlay=band) issued from C through
+// The floor's frame (floor.html, with ?overlay=still) issued from C through
 // emscripten's WebGL glue, in a loop shaped as the game's: a plain while loop
 // that yields to the browser each frame under asyncify. Set beside the game
 // and the JavaScript floor, it tells what the toolchain itself costs a frame
@@ -87,10 +87,7 @@ static void drawFrame(void) {
     quad(textures[GoldStar], -1, 0.75f, 0.05f, 0.05f * aspect);
     glDisable(GL_BLEND);
 
-    glBindTexture(GL_TEXTURE_2D, textures[Overlay]);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, BandFirst, Width, BandRows, GL_RED, GL_UNSIGNED_BYTE,
-                    overlayPixels + Width * BandFirst);
+    // The overlay's text stays the same: it was uploaded before the first frame.
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
     quad(textures[Overlay], -1, -1, 2, 2);

@@ -15,13 +15,6 @@ namespace {
 // Fonts alive now; the shared overlay lives exactly as long as one does.
 int liveFonts = 0;
 
-// Prints into the shared overlay, noting the pixels the text reached.
-void printIntoOverlay(FontFace& face, Pen& pen, const char* text) {
-    ImageArea touched;
-    face.print(TextOverlay::image(), pen, text, &touched);
-    TextOverlay::noteInked(touched);
-}
-
 }  // namespace
 
 void Font::initEngine() {
@@ -51,12 +44,15 @@ Font::EngineUse::~EngineUse() {
 Font::Font(Utils::InputStream& stream, int32_t pixelHeight) : face(stream, pixelHeight) {}
 
 // The face goes first, then engineUse releases the overlay if this was the
-// last font.
-Font::~Font() = default;
+// last font. The overlay stops matching prints to the face before that.
+Font::~Font() {
+    if (TextOverlay::exists())
+        TextOverlay::forget(face);
+}
 
 void Font::print(Image& image, Pen& pen, const char* text) {
-    if (TextOverlay::exists() && &image == &TextOverlay::image())
-        printIntoOverlay(face, pen, text);
+    if (TextOverlay::isImage(image))
+        TextOverlay::print(face, pen, text);
     else
         face.print(image, pen, text);
 }
@@ -71,7 +67,7 @@ void Font::printf(Pen& pen, const char* format, ...) {
     if (length < 0)
         buffer[0] = '\0';
     textChanged = true;
-    printIntoOverlay(face, pen, buffer);
+    TextOverlay::print(face, pen, buffer);
 }
 
 void Font::clear() {

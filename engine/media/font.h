@@ -45,7 +45,8 @@ public:
     // Creates the FreeType library and the shared overlay unless they exist.
     static void initEngine();
     // The shared overlay image (row 0 is the top of the screen), for callers
-    // that want to read back what was printed. Null while no font exists.
+    // that want to read back what was printed: up to date when this returns,
+    // so ask again after printing. Null while no font exists.
     // Write into it only through print: clear zeroes just the area that
     // printing touched.
     static Image* overlayImage();

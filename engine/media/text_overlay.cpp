@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include <GL/gl.h>
 
@@ -34,6 +38,48 @@ ImageArea inked;
 // given the texture its storage.
 ImageArea stale;
 
+// A game clears the overlay and prints the same lines into it frame after
+// frame, mostly unchanged. So a clear only takes note of what the image
+// shows, and the prints after it are compared with that: while they repeat
+// it (same face, same pen, same text, in the same order) the image stays as
+// it is. The first print that differs, or a read of the image or an upload
+// with fewer lines printed, does the clear for real and prints this frame's
+// lines again. Outside a pending clear, the image shows exactly `printed`.
+struct Printed {
+    FontFace* face;  // null once the face is gone: it matches nothing
+    Pen from, to;
+    std::string text;
+};
+std::vector<Printed> printed;      // since the last clear, in order
+std::vector<Printed> beforeClear;  // what the image shows while a clear is pending
+size_t repeated = 0;               // how many of beforeClear this frame printed alike
+bool clearPending = false;
+
+void forgetPrints() {
+    printed.clear();
+    beforeClear.clear();
+    repeated = 0;
+    clearPending = false;
+}
+
+void zeroInked() {
+    if (inked.empty())
+        return;
+    const size_t rowBytes = size_t(textImage->getWidth());
+    for (int32_t row = inked.top; row < inked.bottom; ++row)
+        std::fill_n(textImage->getData() + size_t(row) * rowBytes + size_t(inked.left),
+                    size_t(inked.right - inked.left), 0);
+    stale.add(inked);
+    inked = ImageArea();
+}
+
+void printNow(FontFace& face, Pen& pen, const char* text) {
+    ImageArea touched;
+    face.print(*textImage, pen, text, &touched);
+    inked.add(touched);
+    stale.add(touched);
+}
+
 }  // namespace
 
 bool exists() {
@@ -43,6 +89,7 @@ bool exists() {
 void create(int32_t width, int32_t height) {
     try {
         textImage.reset(new BitmapImage(width, height, Luminance8));
+        forgetPrints();
         inked = ImageArea();
         stale = ImageArea();
         textProgram.reset(new Program(vertexSource, fragmentSource, "vsMain", "psMain"));
@@ -55,32 +102,72 @@ void create(int32_t width, int32_t height) {
 }
 
 void release() {
+    forgetPrints();
     textImage.reset();
     textProgram.reset();
     textTexture.reset();
 }
 
 Image& image() {
+    settle();
     return *textImage;
 }
 
-void noteInked(const ImageArea& area) {
-    inked.add(area);
-    stale.add(area);
+bool isImage(const Image& image) {
+    return textImage && &image == textImage.get();
+}
+
+void print(FontFace& face, Pen& pen, const char* text) {
+    const std::string_view line = text ? text : "";
+    if (clearPending && repeated < beforeClear.size()) {
+        const Printed& was = beforeClear[repeated];
+        if (was.face == &face && was.from.x == pen.x && was.from.y == pen.y && was.text == line) {
+            printed.push_back(was);
+            pen = was.to;
+            ++repeated;
+            return;
+        }
+    }
+    settle();
+    Printed now{&face, pen, pen, std::string(line)};
+    printNow(face, pen, text);
+    now.to = pen;
+    printed.push_back(std::move(now));
 }
 
 void clear() {
-    if (inked.empty())
+    settle();
+    std::swap(beforeClear, printed);
+    printed.clear();
+    repeated = 0;
+    clearPending = true;
+}
+
+void settle() {
+    if (!clearPending)
         return;
-    const size_t rowBytes = size_t(textImage->getWidth());
-    for (int32_t row = inked.top; row < inked.bottom; ++row)
-        std::fill_n(textImage->getData() + size_t(row) * rowBytes + size_t(inked.left),
-                    size_t(inked.right - inked.left), 0);
-    stale.add(inked);
-    inked = ImageArea();
+    clearPending = false;
+    if (repeated == beforeClear.size())
+        return;  // the image already shows exactly this frame's lines
+    zeroInked();
+    for (Printed& line : printed) {
+        if (!line.face)
+            continue;
+        Pen pen = line.from;
+        printNow(*line.face, pen, line.text.c_str());
+    }
+}
+
+void forget(const FontFace& face) {
+    settle();
+    beforeClear.clear();
+    for (Printed& line : printed)
+        if (line.face == &face)
+            line.face = nullptr;
 }
 
 void upload() {
+    settle();
     if (textTexture->getWidth() != textImage->getWidth()) {
         textTexture->load(*textImage, Linear);
     } else if (!stale.empty()) {

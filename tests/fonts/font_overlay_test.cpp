@@ -163,6 +163,70 @@ TEST_F(FontOverlayTest, MovedTextLeavesNothingBehind) {
     EXPECT_FALSE(frameShowsText());
 }
 
+// A game clears the overlay and prints its lines again every frame. Whether
+// a frame's lines repeat the last frame's, change, go or come, the overlay
+// and the screen show exactly that frame's lines.
+TEST_F(FontOverlayTest, EachFrameShowsExactlyItsOwnLines) {
+    struct Line {
+        Pen pen;
+        const char* text;
+    };
+    const std::vector<std::vector<Line>> frames = {
+        {{{0, 20}, "Points: 10"}, {{0, 40}, "Highscore: 99"}, {{28, 70}, "3"}},
+        {{{0, 20}, "Points: 10"}, {{0, 40}, "Highscore: 99"}, {{28, 70}, "3"}},
+        {{{0, 20}, "Points: 10"}, {{0, 40}, "Highscore: 100"}, {{28, 70}, "3"}},
+        {{{0, 20}, "Points: 10"}, {{0, 40}, "Highscore: 100"}},
+        {{{0, 20}, "Points: 10"}, {{0, 40}, "Highscore: 100"}, {{28, 70}, "2"}, {{90, 150}, "Go"}},
+        {{{6, 20}, "Points: 10"}, {{0, 40}, "Highscore: 100"}, {{28, 70}, "2"}, {{90, 150}, "Go"}},
+        {},
+        {{{0, 20}, "Points: 10"}},
+    };
+    for (size_t f = 0; f < frames.size(); ++f) {
+        SCOPED_TRACE("frame " + std::to_string(f));
+        font->clear();
+        BitmapImage expected(width, height, Luminance8);
+        for (const Line& line : frames[f]) {
+            Pen pen = line.pen, alone = line.pen;
+            font->printf(pen, "%s", line.text);
+            font->print(expected, alone, line.text);
+            EXPECT_EQ(pen.x, alone.x) << line.text;
+        }
+        ASSERT_EQ(overlay(), std::vector<unsigned char>(expected.getData(),
+                                                        expected.getData() + width * height));
+        Zephra::clear(All, 0, 0, 0, 1, 1, 0);
+        font->draw();
+        const std::vector<unsigned char> shown = frame();
+        for (size_t i = 0; i < size_t(width) * height; ++i)
+            ASSERT_NEAR(shown[i * 4], expected.getData()[i], 1)
+                << "pixel " << i % width << ", " << i / width;
+    }
+}
+
+// Lines are told apart by the face that printed them too: a font that takes
+// the place of one that is gone draws the same line at the same pen with its
+// own glyphs.
+TEST_F(FontOverlayTest, TheSameLineFromAnotherFontIsDrawnWithItsGlyphs) {
+    BytesStream bigBytes(carlitoBytes());
+    auto big = std::make_unique<Font>(bigBytes, 40);
+    font->clear();
+    Pen pen{0, 60};
+    big->printf(pen, "Points: 1");
+    big->draw();
+    big.reset();
+
+    BytesStream otherBytes(carlitoBytes());
+    auto other = std::make_unique<Font>(otherBytes, 24);
+    font->clear();
+    Pen again{0, 60};
+    other->printf(again, "Points: 1");
+    BitmapImage expected(width, height, Luminance8);
+    Pen alone{0, 60};
+    other->print(expected, alone, "Points: 1");
+    EXPECT_EQ(again.x, alone.x);
+    EXPECT_EQ(overlay(),
+              std::vector<unsigned char>(expected.getData(), expected.getData() + width * height));
+}
+
 // Over a coloured frame, each channel becomes d + L (1 - d) for the overlay's
 // coverage L: brighter exactly where there is coverage, unchanged elsewhere.
 TEST_F(FontOverlayTest, DrawBrightensExactlyThePixelsWithCoverage) {
