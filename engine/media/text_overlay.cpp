@@ -54,12 +54,17 @@ std::vector<Printed> printed;      // since the last clear, in order
 std::vector<Printed> beforeClear;  // what the image shows while a clear is pending
 size_t repeated = 0;               // how many of beforeClear this frame printed alike
 bool clearPending = false;
+// A program that prints without ever clearing would grow the record without
+// end: past this many lines it is dropped, and the next clear is done at once.
+constexpr size_t MostLinesKept = 1024;
+bool tooManyLines = false;
 
 void forgetPrints() {
     printed.clear();
     beforeClear.clear();
     repeated = 0;
     clearPending = false;
+    tooManyLines = false;
 }
 
 void zeroInked() {
@@ -129,14 +134,24 @@ void print(FontFace& face, Pen& pen, const char* text) {
         }
     }
     settle();
-    Printed now{&face, pen, pen, std::string(line)};
+    const Pen from = pen;
     printNow(face, pen, text);
-    now.to = pen;
-    printed.push_back(std::move(now));
+    if (printed.size() >= MostLinesKept)
+        tooManyLines = true;
+    if (tooManyLines) {
+        printed.clear();
+        return;
+    }
+    printed.push_back(Printed{&face, from, pen, std::string(line)});
 }
 
 void clear() {
     settle();
+    if (tooManyLines) {
+        zeroInked();
+        forgetPrints();
+        return;
+    }
     std::swap(beforeClear, printed);
     printed.clear();
     repeated = 0;

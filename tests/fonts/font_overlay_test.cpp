@@ -202,6 +202,28 @@ TEST_F(FontOverlayTest, EachFrameShowsExactlyItsOwnLines) {
     }
 }
 
+// A program may print without ever clearing; its text piles up, and a
+// clear after thousands of lines still wipes it all.
+TEST_F(FontOverlayTest, ClearWipesAPileOfLinesNeverClearedBefore) {
+    font->clear();
+    for (int i = 0; i < 3000; ++i) {
+        Pen pen{i % 200, 20 + i % 200};
+        font->printf(pen, "%i", i);
+    }
+    font->clear();
+    EXPECT_EQ(overlay(), std::vector<unsigned char>(size_t(width) * height, 0));
+    Pen pen{0, 20};
+    font->printf(pen, "%i", 1);
+    font->clear();
+    Pen again{0, 20};
+    font->printf(again, "%i", 2);
+    BitmapImage expected(width, height, Luminance8);
+    Pen alone{0, 20};
+    font->print(expected, alone, "2");
+    EXPECT_EQ(overlay(),
+              std::vector<unsigned char>(expected.getData(), expected.getData() + width * height));
+}
+
 // Lines are told apart by the face that printed them too: a font that takes
 // the place of one that is gone draws the same line at the same pen with its
 // own glyphs.
