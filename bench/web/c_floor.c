@@ -17,7 +17,7 @@
 #include <string.h>
 
 enum { Sky, Ground, Star, Cat, GoldStar, Overlay, TextureCount };
-enum { Width = 800, Height = 600, BandFirst = 5, BandRows = 72 };
+enum { Width = 800, Height = 600, TextFirstRow = 5, TextRows = 72 };
 
 EM_JS(void, noteFrameStart, (), {
     window.floorWork = [];
@@ -110,7 +110,7 @@ static void makeTextures(void) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         free(pixels);
     }
-    for (int i = Width * BandFirst; i < Width * (BandFirst + BandRows); ++i)
+    for (int i = Width * TextFirstRow; i < Width * (TextFirstRow + TextRows); ++i)
         overlayPixels[i] = (unsigned char)((i * 7) % 255);  // text-like rows
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glBindTexture(GL_TEXTURE_2D, textures[Overlay]);

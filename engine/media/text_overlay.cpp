@@ -125,9 +125,10 @@ bool isImage(const Image& image) {
 void print(FontFace& face, Pen& pen, const char* text) {
     const std::string_view line = text ? text : "";
     if (clearPending && repeated < beforeClear.size()) {
-        const Printed& was = beforeClear[repeated];
+        Printed& was = beforeClear[repeated];
         if (was.face == &face && was.from.x == pen.x && was.from.y == pen.y && was.text == line) {
-            printed.push_back(was);
+            // beforeClear's entries are compared once; only its length counts later.
+            printed.push_back(std::move(was));
             pen = was.to;
             ++repeated;
             return;

@@ -48,11 +48,12 @@ protected:
         return topDown;
     }
 
-    static std::vector<unsigned char> overlay() {
-        Image& image = *Font::overlayImage();
+    // A window-sized Luminance8 image's bytes.
+    static std::vector<unsigned char> pixels(Image& image) {
         return std::vector<unsigned char>(image.getData(),
                                           image.getData() + size_t(width) * height);
     }
+    static std::vector<unsigned char> overlay() { return pixels(*Font::overlayImage()); }
 
     // Whether the frame shows any text (bright pixels on the black frame).
     static bool frameShowsText() {
@@ -95,8 +96,7 @@ TEST_F(FontOverlayTest, PrintfFormatsIntoTheOverlayAndClearWipesIt) {
     BitmapImage expected(width, height, Luminance8);
     Pen same{0, 20};
     font->print(expected, same, "Points: 1234");
-    EXPECT_EQ(overlay(),
-              std::vector<unsigned char>(expected.getData(), expected.getData() + width * height));
+    EXPECT_EQ(overlay(), pixels(expected));
 
     font->clear();
     EXPECT_EQ(overlay(), std::vector<unsigned char>(size_t(width) * height, 0));
@@ -191,8 +191,7 @@ TEST_F(FontOverlayTest, EachFrameShowsExactlyItsOwnLines) {
             font->print(expected, alone, line.text);
             EXPECT_EQ(pen.x, alone.x) << line.text;
         }
-        ASSERT_EQ(overlay(), std::vector<unsigned char>(expected.getData(),
-                                                        expected.getData() + width * height));
+        ASSERT_EQ(overlay(), pixels(expected));
         Zephra::clear(All, 0, 0, 0, 1, 1, 0);
         font->draw();
         const std::vector<unsigned char> shown = frame();
@@ -220,8 +219,7 @@ TEST_F(FontOverlayTest, ClearWipesAPileOfLinesNeverClearedBefore) {
     BitmapImage expected(width, height, Luminance8);
     Pen alone{0, 20};
     font->print(expected, alone, "2");
-    EXPECT_EQ(overlay(),
-              std::vector<unsigned char>(expected.getData(), expected.getData() + width * height));
+    EXPECT_EQ(overlay(), pixels(expected));
 }
 
 // Lines are told apart by the face that printed them too: a font that takes
@@ -245,8 +243,7 @@ TEST_F(FontOverlayTest, TheSameLineFromAnotherFontIsDrawnWithItsGlyphs) {
     Pen alone{0, 60};
     other->print(expected, alone, "Points: 1");
     EXPECT_EQ(again.x, alone.x);
-    EXPECT_EQ(overlay(),
-              std::vector<unsigned char>(expected.getData(), expected.getData() + width * height));
+    EXPECT_EQ(overlay(), pixels(expected));
 }
 
 // Over a coloured frame, each channel becomes d + L (1 - d) for the overlay's
