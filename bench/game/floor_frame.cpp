@@ -23,12 +23,31 @@ void quad(uint32_t texture, float x, float y, float w, float h) {
 
 }  // namespace
 
-FloorFrame::FloorFrame(const GameAssets& assets, Zephra::Image& overlayImage)
+FloorFrame::FloorFrame(const GameAssets& assets, Zephra::Image& overlayImage,
+                       OverlayUpload upload)
     : assets(assets),
+      upload(upload),
       width(overlayImage.getWidth()),
       height(overlayImage.getHeight()),
       overlayPixels(overlayImage.getData(), overlayImage.getData() + size_t(width) * height) {
     glGenTextures(1, &overlay);
+    if (upload == OverlayUpload::Once) {
+        GLint bound = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        uploadOverlay();
+        glBindTexture(GL_TEXTURE_2D, GLuint(bound));
+    }
+}
+
+void FloorFrame::uploadOverlay() {
+    glBindTexture(GL_TEXTURE_2D, overlay);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, 1, width, height, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
+                 overlayPixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
 }
 
 FloorFrame::~FloorFrame() { glDeleteTextures(1, &overlay); }
@@ -56,14 +75,7 @@ void FloorFrame::draw(const GameWorld& world, Zephra::Window& window) {
     quad(assets.goldStar->getName(), -1, 0.75f, 0.05f, 0.05f * GameWorld::AspectRatio);
     glDisable(GL_BLEND);
 
-    glBindTexture(GL_TEXTURE_2D, overlay);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, 1, width, height, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
-                 overlayPixels.data());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    if (upload == OverlayUpload::EachFrame) uploadOverlay();
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
     quad(overlay, -1, -1, 2, 2);
