@@ -116,9 +116,16 @@ int main() {
         long residentBefore = 0;
         std::vector<double> gameFps, floorFps, gameCpu, floorCpu, stillFps, stillCpu;
         std::vector<double> update, scene, text, present;
+        auto floorBlock = [&](FloorFrame& frame, std::vector<double>& fps,
+                              std::vector<double>& cpuMs) {
+            const double wall = wallSeconds(), cpu = cpuSeconds();
+            for (int i = 0; i < BlockFrames; ++i) frame.draw(world, window);
+            fps.push_back(BlockFrames / (wallSeconds() - wall));
+            cpuMs.push_back((cpuSeconds() - cpu) * 1000 / BlockFrames);
+        };
         for (int block = 0; block < Frames / BlockFrames; ++block) {
             steps = StepTimes();
-            double wall = wallSeconds(), cpu = cpuSeconds();
+            const double wall = wallSeconds(), cpu = cpuSeconds();
             for (int i = 0; i < BlockFrames; ++i) gameFrame();
             gameFps.push_back(BlockFrames / (wallSeconds() - wall));
             gameCpu.push_back((cpuSeconds() - cpu) * 1000 / BlockFrames);
@@ -127,17 +134,8 @@ int main() {
             text.push_back(steps.text * 1000 / BlockFrames);
             present.push_back(steps.present * 1000 / BlockFrames);
 
-            wall = wallSeconds();
-            cpu = cpuSeconds();
-            for (int i = 0; i < BlockFrames; ++i) floor.draw(world, window);
-            floorFps.push_back(BlockFrames / (wallSeconds() - wall));
-            floorCpu.push_back((cpuSeconds() - cpu) * 1000 / BlockFrames);
-
-            wall = wallSeconds();
-            cpu = cpuSeconds();
-            for (int i = 0; i < BlockFrames; ++i) stillFloor.draw(world, window);
-            stillFps.push_back(BlockFrames / (wallSeconds() - wall));
-            stillCpu.push_back((cpuSeconds() - cpu) * 1000 / BlockFrames);
+            floorBlock(floor, floorFps, floorCpu);
+            floorBlock(stillFloor, stillFps, stillCpu);
             // Caches fill in the first blocks; growth is counted over the second half.
             if (block == Frames / BlockFrames / 2 - 1) residentBefore = residentKilobytes();
         }

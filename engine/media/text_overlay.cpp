@@ -127,9 +127,9 @@ void print(FontFace& face, Pen& pen, const char* text) {
     if (clearPending && repeated < beforeClear.size()) {
         Printed& was = beforeClear[repeated];
         if (was.face == &face && was.from.x == pen.x && was.from.y == pen.y && was.text == line) {
+            pen = was.to;
             // beforeClear's entries are compared once; only its length counts later.
             printed.push_back(std::move(was));
-            pen = was.to;
             ++repeated;
             return;
         }
