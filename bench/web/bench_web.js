@@ -45,11 +45,11 @@ const megabytes = (file) => (fs.statSync(file).size / 1e6).toFixed(2);
       await new Promise((resolve) => setTimeout(resolve, 1000));
     }
     // Each floor keeps its figures in window.floorWork and window.floorInterval.
-    const openFloor = async (page_) => {
+    const openFloor = async (address) => {
       const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
       page.on('pageerror', (error) => errors.push(error.message));
-      await page.goto(server.url + page_);
-      await waitFor(`${page_} to draw`, () =>
+      await page.goto(server.url + address);
+      await waitFor(`${address} to draw`, () =>
         page.evaluate(() => window.floorWork && window.floorWork.length > 30), 60);
       return page;
     };

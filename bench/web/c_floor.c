@@ -19,7 +19,8 @@
 enum { Sky, Ground, Star, Cat, GoldStar, Overlay, TextureCount };
 enum { Width = 800, Height = 600, TextFirstRow = 5, TextRows = 72 };
 
-EM_JS(void, noteFrameStart, (), {
+// Before the first frame: the figures' lists, and that frame's start.
+EM_JS(void, startFigures, (), {
     window.floorWork = [];
     window.floorInterval = [];
     Module.frameStart = performance.now();
@@ -166,7 +167,7 @@ int main(void) {
         stars[i][1] = (float)i * 0.09f - 0.6f;
     }
 
-    noteFrameStart();
+    startFigures();
     for (;;) {
         drawFrame();
         noteFrameDrawn();
